@@ -1,0 +1,47 @@
+# Two commands for a fresh Debian 12 machine:
+#   make run   - install what is missing, build, start the stand-in receiver and Quelvox
+#   make test  - install what is missing, build with sanitizers, run every test headless
+.PHONY: run test deps build build-test bench clean
+
+PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
+            qt6-base-dev qt6-serialport-dev qt6-tools-dev \
+            xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
+            clang-14 libclang-rt-14-dev
+
+BUILD      ?= build
+TEST_BUILD ?= build-test
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+
+deps:
+	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" = 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -q && \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+build-test: deps
+	@cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVOX_SANITIZE=ON -DQUELVOX_BENCH=OFF >/dev/null
+	@cmake --build $(TEST_BUILD) -j $(JOBS)
+
+test: build-test
+	@cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run needs a display (DISPLAY or WAYLAND_DISPLAY is not set)."; exit 1; fi
+	@./tools/run-with-receiver.sh $(BUILD)
+
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)

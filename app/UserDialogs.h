@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QFont;
+class QWidget;
+
+// Every modal box and standard dialog of the program goes through this
+// interface, so tests can answer them without blocking. QtUserDialogs shows
+// the real ones.
+class UserDialogs {
+public:
+    enum class Icon { None, Warning, Information };
+
+    virtual ~UserDialogs() = default;
+
+    // A message box with an OK button. Icon::None with caption "Quelvox" is the
+    // plain message; the others are the warning and information boxes.
+    virtual void message(QWidget* parent, const QString& caption, const QString& text,
+                         Icon icon) = 0;
+
+    // Standard file dialogs; filter in the "Text (*.ext)|*.ext|..." form of the
+    // language table. An empty result (or list) means the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual QStringList openFileNames(QWidget* parent, const QString& title,
+                                      const QString& filter, bool multiple) = 0;
+
+    // Print and font dialogs: true when the user confirmed.
+    virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool fontDialog(QWidget* parent, QFont& font) = 0;
+};
+
+// Plain message: caption is the application title "Quelvox", no icon.
+inline void plainMessage(UserDialogs& dialogs, QWidget* parent, const QString& text) {
+    dialogs.message(parent, QStringLiteral("Quelvox"), text, UserDialogs::Icon::None);
+}

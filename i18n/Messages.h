@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// Message slots: every user-visible message that changes with the language is
+// read from its slot at the moment it is shown. A language switch overwrites
+// all slots with one column of the table; before the first switch each slot
+// holds its start value.
+namespace i18n {
+
+enum class Language : int { English = 1, German = 2, French = 3 };
+
+inline bool isLanguageId(int id) { return id >= 1 && id <= 3; }
+
+enum class Msg : int {
+    // main window
+    PortSettingsHeading,  // "Aktuelle Port-Einstellungen:"
+    StatusPleaseWait,     // "Bitte warten..."
+    StatusOffline,        // "Verbindung OffLine"
+    StatusOnlinePrefix,   // "Verbindung OnLine: COM"
+    SettingsSaveFailed,   // "Einstellungen konnten nicht gespeichert werden"
+    WaitForTransfer,      // "Bitte warten Sie bis der Datentransfer abgeschlossen ist."
+    OnlyOneList,          // "Es kann nur 1 Liste geladen werden."
+    AtMostThreeFiles,     // "Es können maximal nur 3 Dateien geladen werden."
+    SoftwareFailed,       // "Die Software konnte nicht geladen werden"
+    CorruptList,          // "Die empfangene Senderliste ist beschädigt."
+    ReceiveFailed,        // "Beim Empfang der Liste ist ein Fehler aufgetreten."
+    ListReceived,         // "Liste wurde vollständig empfangen"
+    SendFailed,           // "Beim Senden der Liste ist ein Fehler aufgetreten."
+    ListNotSuitable,      // "Diese Senderliste ist nicht für Ihr Gerät geeignet"
+    UpdateDone,           // "Software Update abgeschlossen"
+    MainNoListOpened,     // "Keine Liste geöffnet!" (main window)
+    NoComPort,            // start value "No COM-Port detected"
+    PortOpenFailed,       // start value "Com-Port can not be opened!"
+    LostComPort,          // start value "Saved COM-Port does not exist!"
+    ListSent,             // "Liste wurde vollständig gesendet"
+    CancelledByUser,      // "Abbruch durch Benutzer"
+    // channel list and editor
+    FavouritesRepaired,   // "Fehlerhafte Favoritenliste, wird beim Abspeichern korrigiert."
+    ChecksumWrong,        // "Ungültige Checksumme, wird beim Abspeichern korrigiert!"
+    EditorNoListOpened,   // "Keine Liste geöffnet!" (editor)
+    PrintJobTitle,        // "Senderliste"
+    LoadListFirst,        // "Sie müssen zuerst eine Senderliste laden."
+    NothingFound,         // "Kein passendes Objekt gefunden!"
+    PasteCapacityFirst,   // "Sie können max. noch "
+    PasteCapacityLast,    // " Kanäle einfügen. Wählen Sie erneut aus."
+    StringWriteFailed,    // "Fehler beim String-Schreiben!"
+    DataSaveFailed,       // "Daten konnten nicht gespeichert werden"
+    TpNoValidChosen,      // "Sie müssen zuerst eine gültige Transponder - ID auswählen"
+    TpCurrent,            // "aktuelle Transponder - ID"
+    TpFree,               // "freier Transponder"
+    TpFreeNotPossible,    // "Belegung des freien Transponders nicht möglich"
+    // value words of the grids
+    WordFree,             // "Frei"
+    WordCrypted,          // "Verschlüsselt"
+    WordTv,               // "TV"
+    WordRadio,            // "Radio"
+    // text export
+    ExportTvTitle,        // "TV Kanäle"
+    ExportRadioTitle,     // "Radio Kanäle"
+    ExportHeading1,       // "Frequenz"
+    ExportHeading2,       // "SR / BW"
+    ExportHeading3,       // "Pol."
+    ExportHeading4,       // "Prg.Nr."
+    ExportHeading5,       // "V-PID"
+    ExportHeading6,       // "A-PID"
+    ExportHeading7,       // "Ttx-PID"
+    ExportHeading8,       // "Prg.Crypted"
+    ExportHeading9,       // "Programm-Name"
+    ExportHorizontal,     // "Horizontal,"
+    ExportVertical,       // "Vertikal,"
+    ExportFree,           // "Frei"
+    ExportCrypted,        // "Verschlüsselt"
+    Count
+};
+
+// The slot's current text.
+QString text(Msg slot);
+// The same text as Latin-1 bytes (for files and the channel grids).
+const std::string& latin1(Msg slot);
+
+// Writes one language's column into every slot.
+void applyMessages(Language language);
+// Puts every slot back to its start value (program start; tests).
+void resetMessages();
+
+// A slot's text in a given language, without touching the slots.
+QString textIn(Msg slot, Language language);
+
+} // namespace i18n
