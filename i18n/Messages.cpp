@@ -134,7 +134,7 @@ void assign(Slot& slot, const char* utf8) {
 
 const char* startValue(const Row& row) { return row.start ? row.start : row.de; }
 
-std::array<Slot, slotCount>& slots() {
+std::array<Slot, slotCount>& slotTable() {
     static std::array<Slot, slotCount> current = [] {
         std::array<Slot, slotCount> s;
         for (std::size_t i = 0; i < slotCount; ++i)
@@ -158,22 +158,22 @@ const char* column(const Row& row, Language language) {
 
 } // namespace
 
-QString text(Msg slot) { return slots()[static_cast<std::size_t>(slot)].text; }
+QString text(Msg slot) { return slotTable()[static_cast<std::size_t>(slot)].text; }
 
-const std::string& latin1(Msg slot) { return slots()[static_cast<std::size_t>(slot)].latin1; }
+const std::string& latin1(Msg slot) { return slotTable()[static_cast<std::size_t>(slot)].latin1; }
 
 QString textIn(Msg slot, Language language) {
     return QString::fromUtf8(column(rows[static_cast<std::size_t>(slot)], language));
 }
 
 void applyMessages(Language language) {
-    auto& s = slots();
+    auto& s = slotTable();
     for (std::size_t i = 0; i < slotCount; ++i)
         assign(s[i], column(rows[i], language));
 }
 
 void resetMessages() {
-    auto& s = slots();
+    auto& s = slotTable();
     for (std::size_t i = 0; i < slotCount; ++i)
         assign(s[i], startValue(rows[i]));
 }
