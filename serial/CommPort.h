@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Clock.h"
+#include "CommError.h"
+#include "Port.h"
+
+#include <cstdint>
+#include <string>
+
+// The program's access to the serial line: one device at a time, raw 8N1 at
+// the configured rate, opened exclusively. Read time-outs as the receiver
+// dialogue expects them: first byte within capacity x 1 ms + 250 ms, end of a
+// burst after a 15 ms gap. Every failure throws ECommError.
+class TCommPort : public Port {
+public:
+    explicit TCommPort(Clock& clock = SteadyClock::instance());
+    ~TCommPort() override;
+    TCommPort(const TCommPort&) = delete;
+    TCommPort& operator=(const TCommPort&) = delete;
+
+    // Port number as decimal text ("3" names COM3); resolved to a device path
+    // through the port list. A text that is itself a path ("/dev/pts/4") is
+    // taken as it is. Throws 6 while open.
+    void SetPort(const std::string& portNumber);
+    void SetBaudRate(uint32_t baud);
+    void SetByteSize(uint8_t bits);
+    void SetParity(uint8_t parity);
+    void SetStopBits(uint8_t stopBits);
+
+    void Open();
+    void Close();
+
+    bool IsOpen() const override { return isOpen_; }
+    void Write(const uint8_t* data, int32_t count) override;
+    void WritePaced(const uint8_t* data, uint32_t count, uint32_t delayMs) override;
+    void WriteByte(uint8_t byte) override;
+    uint32_t Read(uint8_t* buffer, uint32_t capacity) override;
+    void Flush() override;
+
+    const std::string& portName() const { return portName_; }
+    const std::string& devicePath() const { return devicePath_; }
+    uint32_t baudRate() const { return baudRate_; }
+
+private:
+    void applySettings(); // throws on failure; used by Open and the setters
+
+    Clock& clock_;
+    bool isOpen_ = false;
+    std::string portName_ = "COM1";
+    std::string devicePath_;
+    uint32_t baudRate_ = 9600;
+    uint8_t byteSize_ = 8;
+    uint8_t parity_ = 0;
+    uint8_t stopBits_ = 0;
+    int fd_ = -1;
+};
