@@ -36,13 +36,24 @@ public:
     void WriteByte(uint8_t byte) override;
     uint32_t Read(uint8_t* buffer, uint32_t capacity) override;
     void Flush() override;
+    // Thread-safe; see Port. A pending wake-up is discarded by Open.
+    void InterruptRead() override;
 
     const std::string& portName() const { return portName_; }
     const std::string& devicePath() const { return devicePath_; }
     uint32_t baudRate() const { return baudRate_; }
 
 private:
-    void applySettings(); // throws on failure; used by Open and the setters
+    // Reads the line settings, puts ours in and applies them; throws errorCode
+    // on failure. Used by Open (15) and by the setters (their own codes).
+    void applySettings(uint8_t errorCode);
+    // Applies the settings at once when open; on failure restores the old
+    // value and throws the setter's code.
+    template <typename T> void changeSetting(T& field, T value, uint8_t errorCode);
+    void requireOpen() const;                         // throws 7
+    void writeAll(const uint8_t* data, size_t count); // throws 9
+    void closeDescriptor();
+    void drainWakeUps();
 
     Clock& clock_;
     bool isOpen_ = false;
@@ -53,4 +64,5 @@ private:
     uint8_t parity_ = 0;
     uint8_t stopBits_ = 0;
     int fd_ = -1;
+    int wakeFd_ = -1; // eventfd that InterruptRead signals
 };

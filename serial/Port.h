@@ -21,4 +21,10 @@ public:
     // after the last one, so the buffer needs capacity + 1 bytes.
     virtual uint32_t Read(uint8_t* buffer, uint32_t capacity) = 0;
     virtual void Flush() = 0;
+
+    // May be called from any thread: ends a Read that is waiting right now (it
+    // returns what has arrived so far, possibly 0) or else the next one. The
+    // online terminal uses it so a typed line goes out at once instead of after
+    // a read time-out. Ports without such a wake-up simply ignore it.
+    virtual void InterruptRead() {}
 };

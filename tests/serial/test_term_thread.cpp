@@ -1,0 +1,84 @@
+// The terminal's worker thread: a scripted receiver, real thread, short waits.
+#include "RecordingHost.h"
+#include "ScriptedPort.h"
+#include "TermThread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono;
+
+bool eventually(const std::function<bool()>& condition) {
+    const auto until = steady_clock::now() + seconds(5);
+    while (!condition()) {
+        if (steady_clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(milliseconds(1));
+    }
+    return true;
+}
+
+class TermThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::remove(TerminalSession::DefaultLogPath);
+        // Silent reads return at once in virtual time; let the test thread in.
+        port.setOnRead([] { std::this_thread::sleep_for(milliseconds(1)); });
+        QObject::connect(&thread, &QThread::finished, [this] { finishedFired = true; });
+    }
+
+    VirtualClock clock;
+    ScriptedPort port{clock};
+    RecordingHost host;
+    TTermThread thread{port, host, clock};
+    std::atomic<bool> finishedFired{false};
+};
+
+TEST_F(TermThreadTest, ShowsTextSendsLinesAndWindsUpOnCancel) {
+    thread.start();
+    port.queue(ScriptedPort::chunk("Main menu\r\n"));
+    ASSERT_TRUE(eventually([&] { return host.shown() == "Main menu\r\n"; }));
+
+    for (char c : std::string("400"))
+        thread.AppendChar(c);
+    EXPECT_GE(port.interruptCount(), 3u) << "typing ends a waiting read";
+    port.queue(ScriptedPort::chunk("not while typing"));
+    std::this_thread::sleep_for(milliseconds(30));
+    EXPECT_EQ(port.written(), "");
+    thread.AppendChar('\r');
+    ASSERT_TRUE(eventually([&] { return port.written() == "400\r\n"; }));
+    ASSERT_TRUE(
+        eventually([&] { return host.shown().find("not while typing") != std::string::npos; }));
+
+    thread.CancelByUser();
+    ASSERT_TRUE(thread.wait(QDeadlineTimer(5000)));
+    EXPECT_TRUE(finishedFired);
+    EXPECT_FALSE(thread.endedByCommError());
+    EXPECT_TRUE(host.userCancelled());
+    const auto log = thread.session().log();
+    EXPECT_EQ(log, (std::vector<std::string>{"just Receiving", "Send CMD :   4", "Cancel by User",
+                                             "Terminate"}));
+    FILE* file = std::fopen("logTerm.txt", "rb");
+    EXPECT_NE(file, nullptr);
+    if (file)
+        std::fclose(file);
+}
+
+TEST_F(TermThreadTest, SerialErrorEndsTheThreadWithoutLog) {
+    port.queue(ScriptedPort::error(CE_ReadFailed));
+    thread.start();
+    ASSERT_TRUE(thread.wait(QDeadlineTimer(5000)));
+    EXPECT_TRUE(finishedFired);
+    EXPECT_TRUE(thread.endedByCommError());
+    EXPECT_EQ(thread.commErrorCode(), CE_ReadFailed);
+    EXPECT_EQ(std::fopen("logTerm.txt", "rb"), nullptr);
+}
+
+} // namespace
