@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+
+// The about box "Info": picture ("logo.bmp" of the working directory, if
+// there is one), title, the comment and footer texts of the settings file.
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    TForm2(const std::string& commentText, const std::string& footerText,
+           QWidget* parent = nullptr);
+    void applyLanguage(i18n::Language language);
+
+    QLabel* Image1 = nullptr;
+    QLabel* Title = nullptr;
+    QLabel* Comment = nullptr;
+    QLabel* Footer = nullptr;
+};

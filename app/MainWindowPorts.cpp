@@ -1,0 +1,137 @@
+// Settings file, port scan and port menu, the port report.
+#include "MainWindow.h"
+
+#include "Settings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+
+void TForm1::readSettings() {
+    const auto settings = Settings::read(QString::fromLatin1(Settings::FileName));
+    if (!settings) {
+        dialogs_.message(this, QStringLiteral("Quelvox"),
+                         QStringLiteral("Error open Quelvox.dat !!!"), UserDialogs::Icon::Warning);
+        return;
+    }
+    SettingsFileRead = true;
+    PortNumber = settings->PortNumber;
+    BaudRate = settings->BaudRate;
+    LanguageId = settings->LanguageId;
+    TitleText = settings->TitleText;
+    CommentText = settings->CommentText;
+    FooterText = settings->FooterText;
+    setWindowTitle(settings->windowCaption());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Restoring a minimised window is no new show of the form.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::FormShow() {
+    PortScan();
+    switch (LanguageId) {
+    case 1:
+        Englisch1Click();
+        break;
+    case 2:
+        Deutsch1Click();
+        break;
+    case 3:
+        Franzsisch1Click();
+        break;
+    default:
+        // An unknown stored language applies no table: the design texts stay.
+        break;
+    }
+}
+
+void TForm1::PortScan() {
+    const PortScanResult scan = PortScanResult::from(portScanner_(), PortNumber);
+    if (scan.outcome == PortScanResult::Outcome::NoPorts) {
+        dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::NoComPort),
+                         UserDialogs::Icon::Warning);
+        return;
+    }
+    CBoxPortName->clear();
+    for (qsizetype i = 0; i < scan.items.size(); ++i) {
+        const auto& entry = scan.items[i];
+        CBoxPortName->addItem(entry.deviceName);
+        QAction* item = PortItems[static_cast<std::size_t>(i)];
+        item->setVisible(true);
+        item->setText(entry.caption);
+        item->setToolTip(portItemTip(entry));
+        item->setStatusTip(portItemTip(entry));
+        if (entry.checked)
+            item->setChecked(true);
+    }
+    if (scan.outcome == PortScanResult::Outcome::StoredPortLost) {
+        dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::LostComPort),
+                         UserDialogs::Icon::Warning);
+        PortItemClick(0);
+    }
+    CBoxPortName->setCurrentIndex(0);
+    std::lock_guard lock(comPortNameMutex_);
+    comPortName_ = CBoxPortName->currentText();
+}
+
+void TForm1::PortItemClick(int index) {
+    if (index < 0 || index >= PortScanResult::MaxItems)
+        return;
+    OffLine1Click();
+    for (QAction* item : PortItems)
+        item->setChecked(false);
+    QAction* chosen = PortItems[static_cast<std::size_t>(index)];
+    chosen->setChecked(true);
+    // Captions always come from the port scan ("&COMn"); one that names no
+    // number leaves the port as it was.
+    if (const auto number = portNumberFromCaption(chosen->text()))
+        PortNumber = static_cast<uint8_t>(*number);
+    PrintPortSettings();
+}
+
+void TForm1::PrintPortSettings() {
+    RichEdit1->setPlainText(
+        i18n::text(i18n::Msg::PortSettingsHeading) +
+        QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(PortNumber));
+    RichEdit1->moveCursor(QTextCursor::End);
+}
+
+void TForm1::EinstellungenSpeichern1Click() {
+    Settings settings;
+    settings.PortNumber = PortNumber;
+    settings.BaudRate = BaudRate;
+    settings.LanguageId = LanguageId;
+    settings.TitleText = TitleText;
+    settings.CommentText = CommentText;
+    settings.FooterText = FooterText;
+    switch (settings.write(QString::fromLatin1(Settings::FileName))) {
+    case Settings::SaveResult::Saved:
+        break;
+    case Settings::SaveResult::TextWriteFailed:
+        plainMessage(dialogs_, this, i18n::text(i18n::Msg::StringWriteFailed));
+        break;
+    case Settings::SaveResult::CannotCreate:
+    case Settings::SaveResult::CannotFinish:
+        plainMessage(dialogs_, this, i18n::text(i18n::Msg::SettingsSaveFailed));
+        break;
+    }
+}
+
+void TForm1::N115200Click() {
+    OffLine1Click();
+    N115200->setChecked(true);
+    BaudRate = 115200;
+    FormShow();
+}
+
+void TForm1::GetComPort(std::string& name) {
+    const QString status = QStringLiteral("%1, ").arg(PortNumber);
+    runOnGuiThread([this, status] { setStatusText(status); });
+    std::lock_guard lock(comPortNameMutex_);
+    name = comPortName_.toLatin1().toStdString();
+}

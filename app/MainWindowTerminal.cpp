@@ -1,0 +1,161 @@
+// Going online and offline: the main window's half of the terminal.
+#include "MainWindow.h"
+
+#include "TermThread.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include <exception>
+
+void TForm1::configureListPort() {
+    ListPort->SetPort(std::to_string(PortNumber));
+    ListPort->SetBaudRate(static_cast<uint32_t>(BaudRate));
+    ListPort->SetByteSize(8);
+    ListPort->SetParity(0);
+    ListPort->SetStopBits(0);
+}
+
+void TForm1::OnLine1Click() {
+    if (ListBusy || UpdateBusy) {
+        dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
+                         UserDialogs::Icon::Warning);
+        return;
+    }
+    // One terminal at a time: a second one would share the open port.
+    if (TermThread)
+        return;
+    if (!ListPort)
+        ListPort = std::make_unique<TCommPort>(clock_);
+    try {
+        configureListPort();
+        TerminalOnline = true;
+        ListPort->Open();
+        auto* worker = new TTermThread(*ListPort, *this, clock_);
+        TermThread = worker;
+        connect(worker, &QThread::finished, this, &TForm1::TermThreadDone);
+        worker->start();
+    } catch (const ECommError& error) {
+        TerminalOnline = false;
+        ShowComError(error.ErrorCode);
+        return;
+    } catch (const std::exception& error) {
+        TerminalOnline = false;
+        dialogs_.message(this, QStringLiteral("Quelvox"), QString::fromLocal8Bit(error.what()),
+                         UserDialogs::Icon::Warning);
+        return;
+    }
+    showOnlineControls(true);
+    RichEdit1->setFocus();
+    FormShow();
+    setOnlineStatus();
+}
+
+void TForm1::OffLine1Click() {
+    setStatusText(i18n::text(i18n::Msg::StatusPleaseWait));
+    if (TerminalOnline && TermThread)
+        TermThread->CancelByUser();
+    setStatusText(i18n::text(i18n::Msg::StatusOffline));
+}
+
+void TForm1::TermThreadDone() {
+    closeListPortAfterPause();
+    TerminalOnline = false;
+    showOnlineControls(false);
+    // The worker has ended; release it once its thread is fully gone.
+    if (TermThread) {
+        TermThread->deleteLater();
+        TermThread = nullptr;
+    }
+}
+
+void TForm1::closeListPortAfterPause() {
+    if (!ListPort || !ListPort->IsOpen())
+        return;
+    clock_.sleepMs(500);
+    try {
+        ListPort->Close();
+    } catch (const ECommError&) {
+        // The device went away while online (pulled adapter): its handle
+        // cannot be closed cleanly, and there is nothing more to do about it.
+    }
+}
+
+void TForm1::showOnlineControls(bool online) {
+    OffLine1->setChecked(!online);
+    OffLine1->setEnabled(online);
+    OnLine1->setChecked(online);
+    OnLine1->setEnabled(!online);
+    MaskEdit1->setVisible(online);
+    LabelSend->setVisible(online);
+    SpeedButton2->setEnabled(!online);
+    SpeedButton1->setEnabled(online);
+}
+
+void TForm1::setOnlineStatus() {
+    setStatusText(i18n::text(i18n::Msg::StatusOnlinePrefix) +
+                  QStringLiteral("%1, %2").arg(PortNumber).arg(BaudRate));
+}
+
+void TForm1::ReceiverTest1Click() {
+    if (ReceiverTest1->isChecked()) {
+        ReceiverTest1->setChecked(false);
+        if (!OffLine1->isChecked())
+            OffLine1Click();
+    } else {
+        ReceiverTest1->setChecked(true);
+        if (!OnLine1->isChecked())
+            OnLine1Click();
+    }
+}
+
+void TForm1::RichEdit1KeyPress(char key) {
+    forwardTypedChar(key);
+}
+
+void TForm1::MaskEdit1KeyPress(char key) {
+    forwardTypedChar(key);
+}
+
+void TForm1::forwardTypedChar(char key) {
+    if (TerminalOnline && TermThread)
+        TermThread->AppendChar(key);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The menu keys win over the edit controls' own (Ctrl+X is "repeat the
+    // last transfer" here, not "cut").
+    if (event->type() == QEvent::ShortcutOverride &&
+        (watched == RichEdit1 || watched == MaskEdit1)) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* item :
+             {Datensenden1, Datenempfangen1, LetztenTransferwiederholen1, Drucken1})
+            if (item->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+    }
+    if (event->type() == QEvent::KeyPress && (watched == RichEdit1 || watched == MaskEdit1)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        char typed = 0;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            typed = 13;
+        } else if (!key->text().isEmpty()) {
+            const char16_t unicode = key->text().at(0).unicode();
+            // The line is Latin-1; a character it cannot carry goes as '?'.
+            typed = unicode <= 0xFF ? static_cast<char>(unicode) : '?';
+        }
+        if (typed != 0) {
+            if (watched == RichEdit1)
+                RichEdit1KeyPress(typed);
+            else
+                MaskEdit1KeyPress(typed);
+        }
+    }
+    // Not consumed: the control shows the key as well.
+    return QMainWindow::eventFilter(watched, event);
+}

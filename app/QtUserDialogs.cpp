@@ -1,0 +1,75 @@
+#include "QtUserDialogs.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+void QtUserDialogs::message(QWidget* parent, const QString& caption, const QString& text,
+                            Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (icon) {
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.exec();
+}
+
+QString QtUserDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QStringList QtUserDialogs::openFileNames(QWidget* parent, const QString& title,
+                                         const QString& filter, bool multiple) {
+    QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+bool QtUserDialogs::printDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserDialogs::fontDialog(QWidget* parent, QFont& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+QString qtFileFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        filters << (description.contains(pattern)
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    if (parts.size() % 2 == 1 && !parts.constLast().isEmpty())
+        filters << parts.constLast();
+    return filters.join(QStringLiteral(";;"));
+}

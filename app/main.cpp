@@ -1,0 +1,20 @@
+#include "AppWindows.h"
+#include "HelpViewer.h"
+#include "QtUserDialogs.h"
+#include "QuelvoxApplication.h"
+
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QuelvoxApplication app(argc, argv);
+    help::setCurrentHelpFile(QStringLiteral("helpde.chm"));
+
+    QtUserDialogs dialogs;
+    AppWindows windows(dialogs, SteadyClock::instance());
+    // Sized to the screen first: without a window manager "maximised" is
+    // only a hint nobody acts on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        windows.Form1->resize(screen->availableGeometry().size());
+    windows.Form1->showMaximized();
+    return app.exec();
+}

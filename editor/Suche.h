@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+// The find dialog; for now its frame with the named controls.
+class TSuche : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSuche(QWidget* parent = nullptr);
+    void applyLanguage(i18n::Language language);
+
+    QLineEdit* Edit1 = nullptr;
+};

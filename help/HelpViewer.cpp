@@ -1,0 +1,53 @@
+#include "HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace help {
+namespace {
+
+QString& helpFileSlot() {
+    static QString name = QStringLiteral("helpde.chm");
+    return name;
+}
+
+UrlOpener& openerSlot() {
+    static UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return opener;
+}
+
+} // namespace
+
+QString currentHelpFile() {
+    return helpFileSlot();
+}
+
+void setCurrentHelpFile(const QString& name) {
+    helpFileSlot() = name;
+}
+
+QString resolveHelpFile(const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return name;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+bool showContents(const QString& name) {
+    if (!name.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive))
+        return false;
+    const QFileInfo file(resolveHelpFile(name));
+    if (!file.isFile())
+        return false;
+    const UrlOpener& opener = openerSlot();
+    return opener && opener(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+UrlOpener setUrlOpener(UrlOpener opener) {
+    return std::exchange(openerSlot(), std::move(opener));
+}
+
+} // namespace help

@@ -1,0 +1,430 @@
+#include "WindowFixture.h"
+
+#include "AboutBox.h"
+#include "HelpViewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include <thread>
+
+namespace {
+using Icon = UserDialogs::Icon;
+using Kind = FakeDialogs::Shown::Kind;
+
+QString report(const QString& heading, int port) {
+    return heading + QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(port);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST_F(WindowTest, StartWithoutSettingsFile) {
+    start();
+    // The message comes from the constructor, before anything is shown.
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Error open Quelvox.dat !!!"));
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Quelvox"));
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Quelvox v0.15 - Editor"));
+    EXPECT_EQ(form().PortNumber, 1);
+    EXPECT_EQ(form().BaudRate, 115200);
+    EXPECT_EQ(form().LanguageId, 2);
+    EXPECT_EQ(form().LastTransfer, 0);
+    EXPECT_FALSE(form().SettingsFileRead);
+
+    // German start-up captions, keys, names and hints.
+    EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe"));
+    EXPECT_EQ(form().HelpIndex1->text(), QStringLiteral("&Inhalt"));
+    EXPECT_EQ(form().Datensenden1->text(), QStringLiteral("Daten senden..."));
+    EXPECT_EQ(form().Datensenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(form().Info1->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(form().Datenempfangen1->objectName(), QStringLiteral("Datenempfangen1"));
+    EXPECT_EQ(form().AnsichtNeuButton->toolTip(), QString::fromUtf8("Anzeige löschen"));
+    EXPECT_EQ(form().OpenDialog1->title, QString::fromUtf8("Zu sendende Datei auswählen"));
+    EXPECT_EQ(form().SaveDialog1->filter, QStringLiteral("List-Datei (*.lst)|*.lst"));
+    EXPECT_TRUE(form().OffLine1->isChecked());
+    EXPECT_FALSE(form().OffLine1->isEnabled());
+    EXPECT_FALSE(form().LetztenTransferwiederholen1->isEnabled());
+    for (QAction* item : form().PortItems)
+        EXPECT_FALSE(item->isVisible());
+
+    show(fakePorts({1, 2}));
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(dialogs.shown.size(), 1); // COM1 is listed: no lost-port message
+    EXPECT_TRUE(form().PortItems[0]->isChecked());
+    EXPECT_TRUE(form().PortItems[1]->isVisible());
+    EXPECT_FALSE(form().PortItems[2]->isVisible());
+    EXPECT_TRUE(form().Deutsch1->isChecked());
+    EXPECT_EQ(form().RichEdit1->toPlainText(),
+              report(QStringLiteral("Aktuelle Port-Einstellungen:"), 1));
+    EXPECT_EQ(form().Help1->title(), QStringLiteral("Hilfe"));
+}
+
+TEST_F(WindowTest, StoredEnglishSettingsFile) {
+    writeSettings(4, 9600, 1, "Lab", "Comment here", "Footer line");
+    start();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Lab Quelvox v1.03"));
+    EXPECT_EQ(form().BaudRate, 9600);
+    EXPECT_EQ(windows->Form2->Comment->text(), QStringLiteral("Comment here"));
+    EXPECT_EQ(windows->Form2->Footer->text(), QStringLiteral("Footer line"));
+
+    show(fakePorts({3, 4}));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(form().PortItems[1]->isChecked());
+    EXPECT_FALSE(form().PortItems[0]->isChecked());
+    EXPECT_TRUE(form().Englisch1->isChecked());
+    EXPECT_FALSE(form().Deutsch1->isChecked());
+    EXPECT_EQ(form().Datensenden1->text(), QStringLiteral("Send Data..."));
+    EXPECT_EQ(form().RichEdit1->toPlainText(),
+              report(QStringLiteral("Current COM-Port Setup:"), 4));
+    EXPECT_EQ(help::currentHelpFile(), QStringLiteral("helpen.chm"));
+    EXPECT_EQ(i18n::text(i18n::Msg::StatusOffline), QStringLiteral("Connection OffLine"));
+}
+
+TEST_F(WindowTest, UnknownStoredLanguageKeepsGermanDesignTexts) {
+    for (uint8_t language : {0, 4}) {
+        writeSettings(1, 115200, language);
+        start();
+        show(fakePorts({1}));
+        EXPECT_EQ(form().LanguageId, language);
+        EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe"));
+        EXPECT_EQ(form().OnLine1->text(), QStringLiteral("&On Line"));
+        EXPECT_FALSE(form().Englisch1->isChecked() || form().Deutsch1->isChecked() ||
+                     form().Franzsisch1->isChecked());
+        EXPECT_EQ(i18n::text(i18n::Msg::NoComPort), QStringLiteral("No COM-Port detected"));
+        // No language command ran, so no port report either.
+        EXPECT_TRUE(form().RichEdit1->toPlainText().isEmpty());
+        windows.reset();
+    }
+}
+
+TEST_F(WindowTest, LostAndMissingPorts) {
+    writeSettings(1, 115200, 2);
+    start();
+    show(fakePorts({3, 5}));
+    // The first scan runs before the language table: start value of the slot.
+    ASSERT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("Saved COM-Port does not exist!")});
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
+    EXPECT_EQ(form().PortNumber, 3);
+    EXPECT_TRUE(form().PortItems[0]->isChecked());
+    EXPECT_FALSE(form().PortItems[1]->isChecked());
+    EXPECT_EQ(form().CBoxPortName->count(), 2);
+    EXPECT_EQ(form().CBoxPortName->currentText(), QStringLiteral("COM3"));
+    EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
+    windows.reset();
+
+    dialogs.clear();
+    i18n::resetMessages(); // as at a fresh program start
+    writeSettings(7, 115200, 2);
+    start();
+    show({});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("No COM-Port detected")});
+    EXPECT_EQ(form().PortNumber, 7);
+    for (QAction* item : form().PortItems)
+        EXPECT_FALSE(item->isVisible());
+    // A later scan reads the German slot.
+    dialogs.clear();
+    form().PortEinstellung1Click();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Kein COM-Port erkannt.")});
+}
+
+TEST_F(WindowTest, ThreeDigitPortNameReadsAsTwoDigits) {
+    writeSettings(10, 115200, 2);
+    start();
+    show({{QStringLiteral("COM100"), QStringLiteral("/dev/x"), {}}});
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(form().PortItems[0]->text(), QStringLiteral("&COM100"));
+    EXPECT_TRUE(form().PortItems[0]->isChecked());
+}
+
+TEST_F(WindowTest, ExtraPortsOfTheEnvironment) {
+    // Port 0 is never listed: lost-port message, the first port is taken.
+    writeSettings(0, 115200, 2);
+    const QByteArray saved = qgetenv("QUELVOX_EXTRA_PORTS");
+    QStringList paths;
+    for (int i = 0; i < 25; ++i)
+        paths << QStringLiteral("/dev/quelvox-test-%1").arg(i);
+    qputenv("QUELVOX_EXTRA_PORTS", paths.join(QLatin1Char(':')).toLocal8Bit());
+    start();
+    form().show(); // the real port list
+    qputenv("QUELVOX_EXTRA_PORTS", saved);
+
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("Saved COM-Port does not exist!")});
+    EXPECT_EQ(form().PortNumber, 1);
+    for (QAction* item : form().PortItems)
+        EXPECT_TRUE(item->isVisible());
+    EXPECT_EQ(form().CBoxPortName->count(), 19);
+    EXPECT_EQ(form().PortItems[18]->text(), QStringLiteral("&COM19"));
+    EXPECT_TRUE(form().Port1->toolTipsVisible());
+    // The extra ports come after the machine's own: the last item shows one.
+    EXPECT_TRUE(form().PortItems[18]->toolTip().startsWith(QStringLiteral("/dev/")));
+    EXPECT_EQ(form().PortItems[18]->statusTip(), form().PortItems[18]->toolTip());
+}
+
+TEST_F(WindowTest, ChoosingAPort) {
+    start();
+    show(fakePorts({2, 12}));
+    dialogs.clear();
+    form().PortItems[1]->trigger();
+    EXPECT_EQ(form().PortNumber, 12);
+    EXPECT_TRUE(form().PortItems[1]->isChecked());
+    EXPECT_FALSE(form().PortItems[0]->isChecked());
+    EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
+    EXPECT_EQ(form().RichEdit1->toPlainText(),
+              report(QStringLiteral("Aktuelle Port-Einstellungen:"), 12));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(WindowTest, EnableControlsStates) {
+    start();
+    auto& f = form();
+    // Start.
+    EXPECT_TRUE(f.SpeedButton2->isEnabled());
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_TRUE(f.SpeedButton3->isEnabled() && f.SpeedButton4->isEnabled());
+    EXPECT_FALSE(f.RedoButton->isEnabled());
+    EXPECT_FALSE(f.CancelButton->isEnabled());
+    EXPECT_TRUE(f.CancelButton->isHidden());
+    EXPECT_TRUE(f.PrintButton->isHidden());
+
+    f.EnableControls(false); // transfer started
+    EXPECT_FALSE(f.SpeedButton2->isEnabled() || f.SpeedButton3->isEnabled() ||
+                 f.SpeedButton4->isEnabled() || f.RedoButton->isEnabled() ||
+                 f.LetztenTransferwiederholen1->isEnabled());
+    EXPECT_TRUE(f.CancelButton->isEnabled());
+    EXPECT_TRUE(f.Datensenden1->isEnabled()); // refuses by itself while busy
+
+    f.EnableControls(true); // transfer ended
+    EXPECT_TRUE(f.SpeedButton2->isEnabled() && f.SpeedButton3->isEnabled() &&
+                f.SpeedButton4->isEnabled() && f.RedoButton->isEnabled() &&
+                f.LetztenTransferwiederholen1->isEnabled());
+    EXPECT_FALSE(f.CancelButton->isEnabled());
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+}
+
+TEST_F(WindowTest, TransferCommandsWaitWhileBusy) {
+    start();
+    dialogs.clear();
+    form().ListBusy = true;
+    form().Datenempfangen1Click();
+    form().OnLine1Click();
+    form().ListBusy = false;
+    form().UpdateBusy = true;
+    form().RedoButtonClick();
+    const QString wait =
+        QStringLiteral("Bitte warten Sie bis der Datentransfer abgeschlossen ist.");
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{wait, wait, wait}));
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
+    EXPECT_FALSE(form().TerminalOnline);
+}
+
+TEST_F(WindowTest, PrintsTheTerminalViewToPdf) {
+    start();
+    const QString pdf = QDir::current().filePath(QStringLiteral("view.pdf"));
+    QFile::remove(pdf);
+
+    dialogs.printAnswers.push_back(nullptr); // cancelled
+    form().Drucken1Click();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    dialogs.printAnswers.push_back([pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    form().PrintButton->click(); // hidden, but the same command
+    ASSERT_EQ(dialogs.shown.size(), 3);
+    const QByteArray bytes = fileBytes(pdf);
+    ASSERT_TRUE(bytes.startsWith("%PDF"));
+    // The document title, as the PDF writer stores it (UTF-16, big-endian).
+    const QString title = QStringLiteral("Quelvox");
+    QByteArray utf16;
+    for (QChar c : title)
+        utf16.append('\0').append(static_cast<char>(c.unicode()));
+    EXPECT_TRUE(bytes.contains(utf16));
+}
+
+TEST_F(WindowTest, ShowComErrorAndSaveFailures) {
+    start();
+    dialogs.clear();
+    form().ShowComError(8);
+    form().ShowComError(15);
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        (QStringList{QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "),
+                     QStringLiteral("Comm Error: "), QStringLiteral("Kommunikationsfehler mit ")}));
+    for (const auto& box : dialogs.shown)
+        EXPECT_EQ(box.caption, QStringLiteral("Quelvox"));
+
+    // The settings file's name is taken by a folder: nothing can be written.
+    dialogs.clear();
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Quelvox.dat")));
+    form().EinstellungenSpeichern1Click();
+    QDir().rmdir(QStringLiteral("Quelvox.dat"));
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Einstellungen konnten nicht gespeichert werden"));
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::None);
+}
+
+TEST_F(WindowTest, SaveSettingsChangesOnlyPortAndLanguage) {
+    writeSettings(4, 9600, 2, "Lab", std::string(30, 'c').c_str(), "Footer");
+    const QByteArray before = fileBytes(QStringLiteral("Quelvox.dat"));
+    start();
+    show(fakePorts({3, 4}));
+    form().EinstellungenSpeichern1Click();
+    EXPECT_EQ(fileBytes(QStringLiteral("Quelvox.dat")), before);
+
+    form().PortItems[0]->trigger();
+    form().Franzsisch1->trigger();
+    form().EinstellungenSpeichern1->trigger();
+    const QByteArray after = fileBytes(QStringLiteral("Quelvox.dat"));
+    ASSERT_EQ(after.size(), 106);
+    EXPECT_EQ(after[0], 3);
+    EXPECT_EQ(after[5], 3);
+    EXPECT_EQ(after.mid(1, 4), before.mid(1, 4));
+    EXPECT_EQ(after.mid(6), before.mid(6));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(WindowTest, WorkerCallsReachTheGuiThread) {
+    start();
+    show(fakePorts({3}));
+    std::string name;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        form().GetComPort(name);
+        form().InsertTerminalText("rx\r\n");
+        form().ShowStatus("status line");
+        form().SetProgress(42);
+        done = true;
+    });
+    EXPECT_TRUE(waitFor([&] { return done.load(); }));
+    worker.join();
+    waitFor([&] { return form().ProgressBar1->value() == 42; }, 1000);
+    EXPECT_EQ(name, "COM3");
+    EXPECT_EQ(form().statusText(), QStringLiteral("3, "));
+    EXPECT_TRUE(form().RichEdit1->toPlainText().endsWith(QStringLiteral("rx\nstatus line\n")));
+    EXPECT_EQ(form().ProgressBar1->value(), 42);
+}
+
+TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
+    start();
+    form().RichEdit1->setPlainText(QStringLiteral("abcdef"));
+    QTextCursor caret = form().RichEdit1->textCursor();
+    caret.setPosition(2);
+    caret.setPosition(4, QTextCursor::KeepAnchor);
+    form().RichEdit1->setTextCursor(caret);
+    form().InsertTerminalText("X\xE9"); // Latin-1 e acute
+    EXPECT_EQ(form().RichEdit1->toPlainText(), QString::fromUtf8("abXéef"));
+    EXPECT_EQ(form().RichEdit1->textCursor().position(), 6);
+}
+
+TEST_F(WindowTest, HelpFollowsTheLanguage) {
+    QList<QUrl> opened;
+    auto previous = help::setUrlOpener([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    const QString dir = QCoreApplication::applicationDirPath();
+    QFile de(QDir(dir).filePath(QStringLiteral("helpde.chm")));
+    ASSERT_TRUE(de.open(QIODevice::WriteOnly));
+    de.close();
+
+    start();
+    form().Deutsch1Click();
+    form().HelpIndex1->trigger();
+    form().Englisch1Click(); // helpen.chm does not exist: nothing opens
+    form().HelpIndex1Click();
+    de.remove();
+    help::setUrlOpener(previous);
+
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/helpde.chm")));
+    EXPECT_EQ(help::currentHelpFile(), QStringLiteral("helpen.chm"));
+}
+
+TEST_F(WindowTest, AboutBoxShowsLogoAndTexts) {
+    QImage logo(40, 30, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(QStringLiteral("logo.bmp"), "BMP"));
+    writeSettings(1, 115200, 2, "", "My comment", "My footer");
+    start();
+    QFile::remove(QStringLiteral("logo.bmp"));
+
+    TForm2& about = *windows->Form2;
+    EXPECT_EQ(about.size(), QSize(349, 447));
+    EXPECT_EQ(about.Image1->size(), QSize(313, 217));
+    EXPECT_FALSE(about.Image1->pixmap().isNull());
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Info"));
+    EXPECT_EQ(about.Title->text(), QStringLiteral("Quelvox v1.03 - Editor"));
+    EXPECT_TRUE(about.Title->font().bold());
+    EXPECT_EQ(about.Comment->text(), QStringLiteral("My comment"));
+
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            static_cast<QDialog*>(modal)->accept();
+    });
+    form().Info1Click();
+    EXPECT_FALSE(about.isVisible());
+
+    // Without a picture the area stays empty.
+    TForm2 plain("", "");
+    EXPECT_TRUE(plain.Image1->pixmap().isNull());
+}
+
+TEST_F(WindowTest, QuitEndsTheEventLoop) {
+    start();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    form().Beenden1->trigger();
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST_F(WindowTest, GarbageSettingsFileStartsAnyway) {
+    {
+        QFile file(QStringLiteral("Quelvox.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(300, char(0xC8))); // port 200, language 200, no terminators
+    }
+    start();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(form().PortNumber, 200);
+    EXPECT_EQ(form().TitleText, std::string(20, '\xC8'));
+    EXPECT_EQ(form().windowTitle(), QString(20, QChar(0xC8)) + QStringLiteral(" Quelvox v1.03"));
+    show(fakePorts({1, 2}));
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("Saved COM-Port does not exist!")});
+    EXPECT_EQ(form().PortNumber, 1);
+    EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe")); // no language applied
+}
+
+TEST_F(WindowTest, MenuKeysWinOverTheEditControls) {
+    start();
+    show(fakePorts({1}));
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_X, Qt::ControlModifier);
+    QCoreApplication::sendEvent(form().RichEdit1, &override);
+    EXPECT_FALSE(override.isAccepted());
+}

@@ -1,0 +1,174 @@
+// Going online and offline against a pseudo-terminal that plays the receiver.
+#include "WindowFixture.h"
+
+#include "Pty.h"
+#include "TermThread.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace {
+
+// Lists the pty as an extra port and returns its COM number.
+int listPty(const Pty& pty) {
+    qputenv("QUELVOX_EXTRA_PORTS", QByteArray::fromStdString(pty.slavePath()));
+    const auto ports = PortList::scan();
+    for (const auto& port : ports)
+        if (port.devicePath == QString::fromStdString(pty.slavePath()))
+            return static_cast<int>(port.name.mid(3).toInt());
+    return 0;
+}
+
+void type(QWidget* field, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &press);
+}
+
+class OnlineTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        port = listPty(pty);
+        ASSERT_GE(port, 1);
+        ASSERT_LE(port, 19) << "the pty must fit the port menu";
+        writeSettings(static_cast<uint8_t>(port), 115200, 2);
+        start();
+        form().show(); // the real port list, which holds the pty
+        ASSERT_TRUE(dialogs.shown.isEmpty());
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        qunsetenv("QUELVOX_EXTRA_PORTS");
+    }
+    bool offline() {
+        return waitFor([this] { return !form().TerminalOnline && !form().TermThread; });
+    }
+
+    Pty pty;
+    int port = 0;
+};
+
+} // namespace
+
+TEST_F(OnlineTest, OnlineTypeAndOffline) {
+    auto& f = form();
+    f.OnLine1->trigger();
+    ASSERT_TRUE(f.TerminalOnline);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(f.OnLine1->isChecked());
+    EXPECT_FALSE(f.OnLine1->isEnabled());
+    EXPECT_FALSE(f.OffLine1->isChecked());
+    EXPECT_TRUE(f.OffLine1->isEnabled());
+    EXPECT_FALSE(f.SpeedButton2->isEnabled());
+    EXPECT_TRUE(f.SpeedButton1->isEnabled());
+    EXPECT_TRUE(f.MaskEdit1->isVisible());
+    EXPECT_TRUE(f.LabelSend->isVisible());
+    EXPECT_EQ(f.statusText(), QStringLiteral("Verbindung OnLine: COM%1, 115200").arg(port));
+    EXPECT_TRUE(
+        f.RichEdit1->toPlainText().startsWith(QStringLiteral("Aktuelle Port-Einstellungen:")));
+
+    // What the receiver prints follows the port report.
+    pty.send("Main Menu\r\n");
+    ASSERT_TRUE(waitFor([&] { return f.RichEdit1->toPlainText().endsWith("Main Menu\n"); }));
+    EXPECT_TRUE(
+        f.RichEdit1->toPlainText().contains(QStringLiteral(" > Baudrate: 115200\nMain Menu")));
+
+    // A line typed into the input field goes out, Enter as CR LF.
+    f.MaskEdit1->setFocus();
+    type(f.MaskEdit1, Qt::Key_5, QStringLiteral("5"));
+    type(f.MaskEdit1, Qt::Key_0, QStringLiteral("0"));
+    EXPECT_EQ(f.MaskEdit1->text(), QStringLiteral("50")); // the key is not consumed
+    type(f.MaskEdit1, Qt::Key_Return, QStringLiteral("\r"));
+    std::string sent;
+    for (int i = 0; i < 50 && sent.size() < 4; ++i) {
+        sent += pty.receive(100);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(sent, "50\r\n");
+    ASSERT_TRUE(waitFor([&] { return f.MaskEdit1->text().isEmpty(); }));
+    EXPECT_TRUE(waitFor([&] { return f.RichEdit1->toPlainText().contains(" SEND : 50"); }));
+
+    // Offline: please wait, then offline; the buttons come back once the
+    // worker has ended and the port is closed.
+    f.SpeedButton1->click();
+    EXPECT_EQ(f.statusText(), QStringLiteral("Verbindung OffLine"));
+    EXPECT_TRUE(f.UserCancelled);
+    ASSERT_TRUE(offline());
+    EXPECT_FALSE(f.ListPort->IsOpen());
+    EXPECT_TRUE(f.OffLine1->isChecked());
+    EXPECT_FALSE(f.OffLine1->isEnabled());
+    EXPECT_TRUE(f.OnLine1->isEnabled());
+    EXPECT_TRUE(f.SpeedButton2->isEnabled());
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_FALSE(f.MaskEdit1->isVisible());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("logTerm.txt")));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    // Typing offline only edits the field.
+    f.MaskEdit1->show();
+    type(f.MaskEdit1, Qt::Key_A, QStringLiteral("A"));
+    EXPECT_TRUE(pty.receive(50).empty());
+}
+
+TEST_F(OnlineTest, ReceiverTestToggleAndPortChoiceGoOffline) {
+    auto& f = form();
+    f.ReceiverTest1->trigger();
+    EXPECT_TRUE(f.ReceiverTest1->isChecked());
+    ASSERT_TRUE(f.TerminalOnline);
+    f.ReceiverTest1->trigger();
+    EXPECT_FALSE(f.ReceiverTest1->isChecked());
+    ASSERT_TRUE(offline());
+
+    f.OnLine1Click();
+    ASSERT_TRUE(f.TerminalOnline);
+    f.PortItems[static_cast<std::size_t>(port - 1)]->trigger();
+    ASSERT_TRUE(offline());
+    EXPECT_FALSE(f.ListPort->IsOpen());
+}
+
+TEST_F(OnlineTest, PortHeldByAnotherProgram) {
+    TCommPort other;
+    other.SetPort(pty.slavePath());
+    other.Open();
+    form().OnLine1Click();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("error"));
+    EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Com-Port kann nicht geöffnet werden!"));
+    EXPECT_EQ(dialogs.shown[0].icon, UserDialogs::Icon::Warning);
+    EXPECT_EQ(dialogs.shown[1].text,
+              QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "));
+    EXPECT_EQ(dialogs.shown[1].caption, QStringLiteral("Quelvox"));
+    EXPECT_FALSE(form().TerminalOnline);
+    EXPECT_FALSE(form().OnLine1->isChecked());
+    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+    other.Close();
+}
+
+TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
+    form().OnLine1Click();
+    ASSERT_TRUE(form().TerminalOnline);
+    pty.closeMaster();
+    ASSERT_TRUE(offline());
+    EXPECT_FALSE(form().OnLine1->isChecked());
+    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+    // The read error announced itself on the GUI thread.
+    ASSERT_FALSE(dialogs.shown.isEmpty());
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("error"));
+}
+
+TEST_F(OnlineTest, ClosingTheProgramWhileOnline) {
+    form().OnLine1Click();
+    ASSERT_TRUE(form().TerminalOnline);
+    pty.send("busy receiver output\r\n");
+    windows.reset(); // stops the terminal and releases the port without hanging
+    TCommPort again;
+    again.SetPort(pty.slavePath());
+    EXPECT_NO_THROW(again.Open());
+    again.Close();
+}

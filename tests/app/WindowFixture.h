@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AppWindows.h"
+#include "FakeDialogs.h"
+#include "Messages.h"
+#include "Settings.h"
+#include "WindowTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QList>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+// Windows of the program over fake dialogs and virtual time, in the test's
+// own working directory (where "Quelvox.dat" lives).
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes "Quelvox.dat" with these values.
+    static void writeSettings(uint8_t port, int32_t baud, uint8_t language, const char* title = "",
+                              const char* comment = "", const char* footer = "");
+    // Creates every window, as the program start does.
+    void start();
+    // Shows the main window over the given ports (COMn names).
+    void show(const QList<SerialPortEntry>& ports);
+    TForm1& form() { return *windows->Form1; }
+
+    // Runs the event loop until cond holds or ms pass; returns cond().
+    static bool waitFor(const std::function<bool()>& cond, int ms = 5000);
+
+    FakeDialogs dialogs;
+    VirtualClock clock;
+    std::unique_ptr<AppWindows> windows;
+};
+
+QList<SerialPortEntry> fakePorts(std::initializer_list<int> numbers);
+// The window a row of the language table belongs to.
+QWidget* windowFor(AppWindows& windows, i18n::Window id);
+
+// Readable QString values in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE

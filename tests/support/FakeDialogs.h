@@ -1,0 +1,45 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Dialogs for tests: records every box and dialog shown and answers the
+// standard dialogs from queues (empty queue: the user cancels).
+class FakeDialogs : public UserDialogs {
+public:
+    struct Shown {
+        enum class Kind { Message, Save, Open, Print, Font };
+        Kind kind;
+        QString caption; // box caption or dialog title
+        QString text;    // box text or dialog filter
+        Icon icon = Icon::None;
+    };
+
+    void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QString& filter,
+                              bool multiple) override;
+    bool printDialog(QWidget* parent, QPrinter& printer) override;
+    bool fontDialog(QWidget* parent, QFont& font) override;
+
+    // Answers, used in order.
+    std::deque<QString> saveAnswers;
+    std::deque<QStringList> openAnswers;
+    // A print answer may set up the printer (e.g. to a PDF file); nullptr or
+    // an empty queue means cancel.
+    std::deque<std::function<void(QPrinter&)>> printAnswers;
+    std::deque<QFont> fontAnswers;
+
+    QList<Shown> shown;
+    // Just the texts of the message boxes, in order.
+    QStringList messageTexts() const;
+    void clear() { shown.clear(); }
+};
