@@ -1,0 +1,239 @@
+// The stand-in receiver over its pseudo-terminal, talked to as the PC would.
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The PC's end: the slave device, raw.
+class Line {
+public:
+    explicit Line(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+        if (fd_ < 0)
+            throw std::runtime_error("cannot open " + path);
+        termios tio{};
+        tcgetattr(fd_, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(fd_, TCSANOW, &tio);
+    }
+    ~Line() { ::close(fd_); }
+    void send(const std::string& bytes) {
+        ASSERT_EQ(::write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    // Everything until quietMs pass without a byte, the line hangs up, or maxMs.
+    std::string collect(int firstMs = 2000, int quietMs = 150, int maxMs = 10000) {
+        std::string got;
+        char buffer[8192];
+        int wait = firstMs;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+        while (std::chrono::steady_clock::now() < until) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, wait) <= 0)
+                return got;
+            ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            if (n <= 0) {
+                hungUp_ = true;
+                return got;
+            }
+            got.append(buffer, static_cast<size_t>(n));
+            wait = quietMs;
+        }
+        return got;
+    }
+    std::string ask(const std::string& command, int firstMs = 2000) {
+        send(command);
+        return collect(firstMs);
+    }
+    bool hungUp() const { return hungUp_; }
+
+private:
+    int fd_ = -1;
+    bool hungUp_ = false;
+};
+
+// CRC-32/MPEG-2, bit by bit: independent of the receiver's table version.
+uint32_t crcMpeg2(const std::string& data, size_t from, size_t length) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = from; i < from + length; ++i) {
+        crc ^= static_cast<uint32_t>(static_cast<uint8_t>(data[i])) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    }
+    return crc;
+}
+
+uint32_t u32At(const std::string& data, size_t at) {
+    return static_cast<uint8_t>(data[at]) | static_cast<uint8_t>(data[at + 1]) << 8 |
+           static_cast<uint8_t>(data[at + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(data[at + 3])) << 24;
+}
+
+// The image between the dashes after "Start Upload" and the last "End Upload".
+std::string imageOf(const std::string& stream) {
+    size_t start = stream.find("Start Upload");
+    size_t end = stream.rfind("End Upload");
+    if (start == std::string::npos || end == std::string::npos)
+        return {};
+    start += 12;
+    while (start < stream.size() && stream[start] == '-')
+        ++start;
+    return end > start ? stream.substr(start, end - start) : std::string();
+}
+
+const std::vector<std::string> kFast = {"--speedup", "20"};
+
+TEST(ReceiverSim, HelpShowsTheStartMenuAndUnknownCommandsAnError) {
+    SimProcess sim(kFast);
+    Line line(sim.devicePath());
+    const std::string menu = line.ask("400\r\n");
+    for (const char* item :
+         {"Upload Ch_Data", "100 ", "300 Standby", "400 Help", "500 Upload Ch_Data"})
+        EXPECT_NE(menu.find(item), std::string::npos) << item;
+    EXPECT_NE(line.ask("hel\r\n").find("Upload Ch_Data"), std::string::npos);
+    EXPECT_NE(line.ask(std::string("r\0\0\r\n", 5)).find("Upload Ch_Data"), std::string::npos);
+    EXPECT_NE(line.ask("999\r\n").find("error"), std::string::npos);
+    EXPECT_NE(line.ask("300\r\n").find("Standby"), std::string::npos);
+}
+
+TEST(ReceiverSim, UploadFramesAListWithValidChecksums) {
+    SimProcess sim({"--speedup", "20", "--seed", "7", "--transcript", "transcript.txt"});
+    Line line(sim.devicePath());
+    const std::string stream = line.ask("500\r\n");
+    EXPECT_GE(stream.size(), 185496u); // what the PC takes for a whole list
+    const size_t dashesAt = stream.find("Start Upload") + 12;
+    EXPECT_EQ(stream[dashesAt], '-');
+    const std::string image = imageOf(stream);
+    ASSERT_EQ(image.size(), 185026u);
+    EXPECT_EQ(u32At(image, 8), crcMpeg2(image, 28, 184996));
+    // The block checksums in the descriptor cover the parameter block and the tables.
+    EXPECT_EQ(u32At(image, 80), crcMpeg2(image, 96, 28));
+    EXPECT_EQ(u32At(image, 84), crcMpeg2(image, 124, 168000));
+    EXPECT_EQ(u32At(image, 88), crcMpeg2(image, 168124, 16000));
+    EXPECT_EQ(u32At(image, 92), crcMpeg2(image, 184124, 900));
+    EXPECT_EQ(stream.substr(stream.size() - 12), "End Upload\r\n");
+
+    // The same seed gives the same list.
+    SimProcess again({"--speedup", "20", "--seed", "7"});
+    Line other(again.devicePath());
+    EXPECT_TRUE(imageOf(other.ask("500\r\n")) == image);
+
+    std::ifstream transcript("transcript.txt");
+    std::string first;
+    std::getline(transcript, first);
+    EXPECT_NE(first.find(" 500\\r\\n"), std::string::npos) << first;
+}
+
+TEST(ReceiverSim, ServesAGivenListFileAndAcceptsItBack) {
+    std::string file(185026, '\0');
+    for (size_t i = 0; i < file.size(); ++i)
+        file[i] = static_cast<char>(i * 31 + 7);
+    const uint32_t crc = crcMpeg2(file, 28, 184996);
+    for (int i = 0; i < 4; ++i)
+        file[8 + i] = static_cast<char>(crc >> (8 * i));
+    std::ofstream("given.lst", std::ios::binary).write(file.data(), file.size());
+
+    SimProcess sim({"--speedup", "20", "--list", "given.lst", "--received", "back.lst"});
+    Line line(sim.devicePath());
+    EXPECT_TRUE(imageOf(line.ask("500\r\n")) == file);
+
+    EXPECT_NE(line.ask("100\r\n").find("Send file in binary mode"), std::string::npos);
+    line.send(file);
+    const std::string report = line.collect(3000, 600);
+    EXPECT_NE(report.find("File OK!"), std::string::npos) << report;
+    EXPECT_NE(report.find("ptImage->UnzipedCrc"), std::string::npos) << report;
+    std::ifstream back("back.lst", std::ios::binary);
+    std::string received((std::istreambuf_iterator<char>(back)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(received == file);
+}
+
+TEST(ReceiverSim, RejectsAListWhenToldTo) {
+    SimProcess sim({"--speedup", "20", "--reject-list"});
+    Line line(sim.devicePath());
+    const std::string list = imageOf(line.ask("500\r\n"));
+    line.ask("100\r\n");
+    line.send(list);
+    const std::string report = line.collect(3000, 600);
+    EXPECT_NE(report.find("ready"), std::string::npos);
+    EXPECT_EQ(report.find("File OK!"), std::string::npos);
+}
+
+TEST(ReceiverSim, FaultModes) {
+    {
+        SimProcess sim({"--speedup", "20", "--startup"});
+        Line line(sim.devicePath());
+        EXPECT_NE(line.collect(1000).find("StartUpControl"), std::string::npos);
+        EXPECT_NE(line.ask("400\r\n").find("StartUpControl"), std::string::npos);
+        EXPECT_NE(line.ask("400\r\n").find("Upload Ch_Data"), std::string::npos);
+    }
+    {
+        SimProcess sim({"--speedup", "20", "--short"});
+        Line line(sim.devicePath());
+        EXPECT_LT(line.ask("500\r\n").size(), 185496u);
+    }
+    {
+        SimProcess sim({"--speedup", "20", "--error"});
+        Line line(sim.devicePath());
+        EXPECT_EQ(line.ask("400\r\n"), "error\r\n");
+    }
+    {
+        SimProcess sim({"--speedup", "20", "--noise"});
+        Line line(sim.devicePath());
+        line.send("400\r\n");
+        const std::string text = line.collect(2000, 150, 400);
+        EXPECT_GT(text.size(), 0u);
+        EXPECT_EQ(text.find("Upload Ch_Data"), std::string::npos); // commands go unheard
+    }
+    {
+        SimProcess sim({"--speedup", "20", "--silent"});
+        Line line(sim.devicePath());
+        EXPECT_EQ(line.ask("400\r\n", 500), "");
+    }
+    {
+        SimProcess sim({"--speedup", "20", "--drop-after", "5000"});
+        Line line(sim.devicePath());
+        const std::string stream = line.ask("500\r\n");
+        EXPECT_TRUE(line.hungUp());
+        const size_t markerAt = stream.find("Start Upload");
+        ASSERT_NE(markerAt, std::string::npos);
+        EXPECT_EQ(stream.size() - markerAt, 5000u);
+        EXPECT_EQ(sim.waitExit(2000), 0);
+    }
+}
+
+TEST(ReceiverSim, EndsOnTerminateAndOnClosedStandardInput) {
+    {
+        SimProcess sim({});
+        sim.terminate();
+        EXPECT_EQ(sim.waitExit(2000), 0);
+    }
+    {
+        SimProcess sim({"--exit-on-stdin-eof"}, /*keepStdin*/ true);
+        EXPECT_EQ(sim.waitExit(200), -1);
+        sim.closeStdin();
+        EXPECT_EQ(sim.waitExit(2000), 0);
+    }
+}
+
+TEST(ReceiverSim, ThrottledUploadTakesTheLineTime) {
+    SimProcess sim({"--throttle", "--drop-after", "5760", "--speedup", "20"});
+    Line line(sim.devicePath());
+    line.send("500\r\n");
+    const auto began = std::chrono::steady_clock::now();
+    const std::string stream = line.collect(2000, 1000); // until the line drops
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    const double wire = static_cast<double>(stream.size()) / 11520.0;
+    EXPECT_TRUE(line.hungUp());
+    EXPECT_GT(seconds, 0.9 * wire);
+    EXPECT_LT(seconds, 1.3 * wire + 0.1);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sim {
+
+// How the stand-in receiver behaves; each fault mode is one option.
+struct SimOptions {
+    std::string listFile;        // --list FILE: serve this .lst instead of a sample
+    uint32_t seed = 1;           // --seed N: which sample list
+    bool silent = false;         // --silent: never answers
+    bool noise = false;          // --noise: endless unrelated text
+    bool startup = false;        // --startup: "StartUpControl" first
+    bool error = false;          // --error: answers every command with "error"
+    bool shortStream = false;    // --short: the image is cut
+    bool noEndMarker = false;    // --no-end-marker
+    bool doubleEnd = false;      // --double-end
+    long dropAfter = -1;         // --drop-after N: hang up after N bytes of the stream
+    bool rejectList = false;     // --reject-list: a sent list is not accepted
+    bool throttle = false;       // --throttle: 115200 baud both ways
+    std::string transcript;      // --transcript FILE
+    std::string receivedFile;    // --received FILE: keep the last file sent to it
+    double speedup = 1.0;        // --speedup F: own pauses divided by F
+    bool exitOnStdinEof = false; // --exit-on-stdin-eof
+};
+
+const char* usageText();
+
+// Parses argv; on a bad option returns nothing and puts the reason in `error`.
+// `help` becomes true for --help.
+std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error, bool& help);
+
+} // namespace sim
