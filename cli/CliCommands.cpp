@@ -1,0 +1,30 @@
+#include "CliCommand.h"
+
+#include <ostream>
+
+int runInfo(const std::vector<std::string>& args, CliContext& context);
+int runExport(const std::vector<std::string>& args, CliContext& context);
+int runResave(const std::vector<std::string>& args, CliContext& context);
+
+namespace {
+
+constexpr CliCommand commands[] = {
+    {"info", "FILE.lst",
+     "receiver type, TV and radio channels, used transponders, checksum (exit 1 when wrong)",
+     runInfo},
+    {"export", "FILE.lst OUT.txt [--lang de|en|fr]",
+     "write the list as a text file (German unless --lang says otherwise)", runExport},
+    {"resave", "FILE.lst OUT.lst",
+     "load, repair favourites and save with fresh checksums, as the editor's Save does", runResave},
+};
+
+} // namespace
+
+std::span<const CliCommand> cliCommands() {
+    return commands;
+}
+
+int usageError(CliContext& context, const std::string& message) {
+    context.err << "quelvox-cli: " << message << "\n";
+    return ExitUsage;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "ListEditorPrompts.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class ChannelListModel;
+
+// Shows the model's save messages on the error stream.
+class ConsoleFileReporter : public ListFileReporter {
+public:
+    explicit ConsoleFileReporter(CliContext& context) : context_(context) {}
+    void plainMessage(const QString& text) override;
+
+private:
+    CliContext& context_;
+};
+
+// A command-line argument as a file path.
+QString argumentPath(const std::string& argument);
+
+struct LoadedList {
+    bool checksumHolds;
+    bool favouritesRepaired;
+};
+
+// Loads a list file into the model as the editor does (load, repair
+// favourites, count channels). Nothing, after an error line, when the file
+// cannot be read.
+std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::string& path,
+                                         CliContext& context);

@@ -1,0 +1,27 @@
+// quelvox-cli resave FILE.lst OUT.lst
+#include "ChannelListModel.h"
+#include "CliCommand.h"
+#include "ListCommands.h"
+#include "ListFile.h"
+
+#include <memory>
+#include <ostream>
+
+int runResave(const std::vector<std::string>& args, CliContext& context) {
+    if (args.size() != 2)
+        return usageError(context, "resave needs a list file and an output file "
+                                   "(resave FILE.lst OUT.lst)");
+    auto model = std::make_unique<ChannelListModel>();
+    const std::optional<LoadedList> loaded = loadForCommand(*model, args[0], context);
+    if (!loaded)
+        return ExitUsage;
+    if (!loaded->checksumHolds)
+        context.out << "Checksum was wrong; the saved file carries a correct one.\n";
+    if (loaded->favouritesRepaired)
+        context.out << "Favourite numbers repaired.\n";
+    // As the editor's Save: repair once more right before saving.
+    model->repairFavourites();
+    model->channelCount = countChannels(model->image);
+    ConsoleFileReporter reporter(context);
+    return saveListFile(model->image, argumentPath(args[1]), reporter) ? ExitOk : ExitFailed;
+}

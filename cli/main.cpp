@@ -1,0 +1,41 @@
+// quelvox-cli: the channel-list model of Quelvox on the command line.
+#include "CliCommand.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void printHelp(std::ostream& out) {
+    out << "Usage: quelvox-cli COMMAND ARGUMENTS\n\nCommands:\n";
+    for (const CliCommand& command : cliCommands())
+        out << "  " << command.name << " " << command.usage << "\n      " << command.summary
+            << "\n";
+    out << "  --help\n      this text\n\n"
+           "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold),\n"
+           "2 wrong use or a file that cannot be read.\n";
+}
+
+bool isHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h" || argument == "help";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CliContext context{std::cout, std::cerr};
+    if (argc < 2)
+        return usageError(context, "no command given (try quelvox-cli --help)");
+    const std::string name = argv[1];
+    if (isHelp(name)) {
+        printHelp(std::cout);
+        return ExitOk;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const CliCommand& command : cliCommands()) {
+        if (name == command.name)
+            return command.run(args, context);
+    }
+    return usageError(context, "unknown command '" + name + "' (try quelvox-cli --help)");
+}

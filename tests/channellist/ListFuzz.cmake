@@ -1,0 +1,48 @@
+# libFuzzer build of the list loader and the list operations, run as a
+# bounded ctest. Needs clang++-14 with its runtime (libclang-rt-14-dev); the
+# rest of the build may use another compiler, so the fuzzer is compiled here
+# by a custom command.
+if(NOT QUELVOX_SANITIZE)
+    return() # the fuzz run belongs to the sanitizer test build
+endif()
+find_program(QUELVOX_FUZZ_CXX NAMES clang++-14)
+if(NOT QUELVOX_FUZZ_CXX)
+    message(STATUS "clang++-14 not found: the list fuzz test is left out")
+    return()
+endif()
+
+get_target_property(channellist_dir quelvox_channellist SOURCE_DIR)
+get_target_property(channellist_sources quelvox_channellist SOURCES)
+get_target_property(i18n_dir quelvox_i18n SOURCE_DIR)
+set(fuzz_sources
+    ${CMAKE_CURRENT_SOURCE_DIR}/ListFuzzTarget.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ListExercise.cpp
+    ${i18n_dir}/Messages.cpp)
+foreach(source ${channellist_sources})
+    list(APPEND fuzz_sources ${channellist_dir}/${source})
+endforeach()
+
+set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/channellist_fuzzer)
+add_custom_command(
+    OUTPUT ${fuzz_binary}
+    COMMAND ${QUELVOX_FUZZ_CXX} -std=c++20 -g -O1 -fPIC
+        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+        -D_GLIBCXX_ASSERTIONS
+        -I${channellist_dir} -I${i18n_dir}
+        "-I$<JOIN:$<TARGET_PROPERTY:Qt6::Core,INTERFACE_INCLUDE_DIRECTORIES>,;-I>"
+        ${fuzz_sources}
+        $<TARGET_LINKER_FILE:Qt6::Core>
+        -o ${fuzz_binary}
+    DEPENDS ${fuzz_sources}
+    COMMAND_EXPAND_LISTS
+    VERBATIM
+    COMMENT "Building the list fuzzer with clang++-14")
+add_custom_target(channellist_fuzz ALL DEPENDS ${fuzz_binary})
+
+set(fuzz_workdir ${CMAKE_CURRENT_BINARY_DIR}/run-channellist_fuzz)
+file(MAKE_DIRECTORY ${fuzz_workdir})
+add_test(NAME channellist_fuzz
+    COMMAND ${fuzz_binary} -runs=2000 -seed=1 -max_len=4096 -rss_limit_mb=4096
+    WORKING_DIRECTORY ${fuzz_workdir})
+set_tests_properties(channellist_fuzz PROPERTIES TIMEOUT 300
+    ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

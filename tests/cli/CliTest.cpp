@@ -1,0 +1,220 @@
+// Runs the built quelvox-cli on list files made here and checks its output
+// files and exit codes.
+#include "ChannelListImage.h"
+#include "FieldReader.h"
+#include "ListCrc32.h"
+#include "ListFile.h"
+#include "Messages.h"
+#include "TextExport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUELVOX_CLI_PATH), arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+std::vector<uint8_t> readAll(const QString& path) {
+    std::vector<uint8_t> bytes;
+    readFilePrefix(path, 1 << 20, bytes);
+    return bytes;
+}
+
+void writeAll(const QString& path, const std::vector<uint8_t>& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+ChannelRecord makeChannel(bool tv, uint16_t id, uint16_t transponder, uint16_t favourite) {
+    ChannelRecord c;
+    c.flags = static_cast<uint16_t>(ChannelInUse | (tv ? ChannelIsTv : 0) | (id % 2));
+    c.programNumber = id;
+    c.videoPid = static_cast<uint16_t>(id + 100);
+    c.transponderIndex = transponder;
+    c.favouriteNumber = favourite;
+    c.carried4 = 0xBEEF;
+    setFieldText(c.name, "Kanal " + std::to_string(id));
+    return c;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        i18n::resetMessages();
+        // Random carried bytes everywhere, then a list of 3 TV and 2 radio
+        // channels on 2 transponders, with favourites 1, 3, 3 (TV).
+        std::mt19937 random(11);
+        std::vector<uint8_t> noise(ListFileBytes);
+        for (uint8_t& b : noise)
+            b = static_cast<uint8_t>(random());
+        FieldReader reader(noise);
+        readListFile(reader, *image);
+        image->descriptor.receiverType = 5;
+        const ChannelRecord list[] = {makeChannel(true, 1, 7, 1), makeChannel(false, 2, 7, 0),
+                                      makeChannel(true, 3, 9, 3), makeChannel(true, 4, 7, 3),
+                                      makeChannel(false, 5, 9, 0)};
+        for (int i = 0; i < 5; ++i)
+            image->channels[i] = list[i];
+        image->channels[5].flags = 0;
+        image->transponders[7] = {27500, 11778000, 1, 1, 0x42, 0, 0x1234};
+        image->transponders[9] = {6900, 346000, 2, 0, 0x43, 1, 0x0005};
+        setFieldText(image->satellites[0].name, "Astra");
+        setFieldText(image->satellites[1].name, "Kabel");
+        original = serialiseForSave(*image);
+        writeAll(path("list.lst"), original);
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<ChannelListImage> image = std::make_unique<ChannelListImage>();
+    std::vector<uint8_t> original;
+};
+
+} // namespace
+
+TEST_F(CliTest, InfoReportsCountsAndChecksum) {
+    CliRun run = runCli({"info", path("list.lst")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Receiver type: 5\nTV channels: 3\nRadio channels: 2\n"
+                       "Used transponders: 2\nChecksum: valid\n");
+
+    std::vector<uint8_t> damaged = original;
+    damaged[30] ^= 1;
+    writeAll(path("bad.lst"), damaged);
+    run = runCli({"info", path("bad.lst")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("Checksum: wrong"), std::string::npos);
+
+    run = runCli({"info", path("missing.lst")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("cannot read"), std::string::npos);
+}
+
+TEST_F(CliTest, ExportMatchesTheModelInEachLanguage) {
+    const struct {
+        const char* code;
+        i18n::Language language;
+    } languages[] = {{nullptr, i18n::Language::German},
+                     {"de", i18n::Language::German},
+                     {"en", i18n::Language::English},
+                     {"fr", i18n::Language::French}};
+    for (const auto& l : languages) {
+        QStringList args{"export", path("list.lst"), path("out.txt")};
+        if (l.code)
+            args << "--lang" << l.code;
+        const CliRun run = runCli(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        i18n::applyMessages(l.language);
+        const std::string expected = exportTextContent(*image);
+        const std::vector<uint8_t> written = readAll(path("out.txt"));
+        EXPECT_EQ(std::string(written.begin(), written.end()), expected)
+            << (l.code ? l.code : "default");
+    }
+    // Spot check of the German text itself.
+    i18n::resetMessages();
+    EXPECT_NE(exportTextContent(*image).find(
+                  "\r\n11778000,\t27500,\t\tVertikal,\t1,\t\t101,\t0,\t0,\t\tVerschl\xFCsselt\t\t"
+                  "\"Kanal 1\"\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, ResaveKeepsCarriedBytesAndWritesChecksums) {
+    std::vector<uint8_t> damaged = original;
+    damaged[8] ^= 0xFF;  // wrong file checksum
+    damaged[84] ^= 0xFF; // wrong block checksum
+    writeAll(path("in.lst"), damaged);
+    const CliRun run = runCli({"resave", path("in.lst"), path("out.lst")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Checksum was wrong"), std::string::npos);
+    EXPECT_NE(run.out.find("Favourite numbers repaired"), std::string::npos);
+
+    const std::vector<uint8_t> saved = readAll(path("out.lst"));
+    ASSERT_EQ(saved.size(), ListFileBytes);
+    FieldReader header(saved.data() + 8, 4);
+    EXPECT_EQ(header.readU32(), listCrc32(&saved[28], 184996));
+    FieldReader blocks(saved.data() + 80, 16);
+    EXPECT_EQ(blocks.readU32(), listCrc32(&saved[96], 28));
+    EXPECT_EQ(blocks.readU32(), listCrc32(&saved[124], 168000));
+    EXPECT_EQ(blocks.readU32(), listCrc32(&saved[168124], 16000));
+    EXPECT_EQ(blocks.readU32(), listCrc32(&saved[184124], 900));
+
+    // Favourites 1, 3, 3 of TV become 1, 0, 0 (offset 2 of channel records 0,
+    // 2, 3); the end marker after 5 channels is zeroed. Every other byte is
+    // carried.
+    auto favourite = [&saved](int slot) {
+        return saved[124 + 42 * slot + 2] | (saved[124 + 42 * slot + 3] << 8);
+    };
+    EXPECT_EQ(favourite(0), 1);
+    EXPECT_EQ(favourite(2), 0);
+    EXPECT_EQ(favourite(3), 0);
+    const std::size_t markerStart = 124 + 42 * 5;
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if ((i >= 8 && i < 12) || (i >= 80 && i < 96))
+            continue;
+        if (i >= markerStart && i < markerStart + 42) {
+            ASSERT_EQ(saved[i], 0) << i;
+            continue;
+        }
+        if (i == 124 + 42 * 2 + 2 || i == 124 + 42 * 3 + 2)
+            continue;
+        ASSERT_EQ(saved[i], original[i]) << "offset " << i;
+    }
+
+    // Resaving the result changes nothing.
+    ASSERT_EQ(runCli({"resave", path("out.lst"), path("again.lst")}).exitCode, 0);
+    EXPECT_EQ(readAll(path("again.lst")), saved);
+}
+
+TEST_F(CliTest, WrongUseGivesOneLineAndExitTwo) {
+    const QStringList wrong[] = {{},
+                                 {"frobnicate"},
+                                 {"info"},
+                                 {"info", "a", "b"},
+                                 {"export", path("list.lst")},
+                                 {"export", path("list.lst"), path("o.txt"), "--lang"},
+                                 {"export", path("list.lst"), path("o.txt"), "--lang", "xx"},
+                                 {"export", path("list.lst"), path("o.txt"), "--colour"},
+                                 {"resave", path("list.lst")},
+                                 {"resave", path("missing.lst"), path("o.lst")}};
+    for (const QStringList& args : wrong) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("quelvox-cli: ", 0), 0u) << run.err;
+    }
+    const CliRun help = runCli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* command : {"info", "export", "resave"})
+        EXPECT_NE(help.out.find(command), std::string::npos);
+}
+
+TEST_F(CliTest, FailedWritesExitOne) {
+    CliRun run = runCli({"export", path("list.lst"), dir.filePath("no/folder/out.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Daten konnten nicht gespeichert werden"), std::string::npos);
+    run = runCli({"resave", path("list.lst"), dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
