@@ -5,6 +5,7 @@
 int runInfo(const std::vector<std::string>& args, CliContext& context);
 int runExport(const std::vector<std::string>& args, CliContext& context);
 int runResave(const std::vector<std::string>& args, CliContext& context);
+int runReceive(const std::vector<std::string>& args, CliContext& context);
 
 namespace {
 
@@ -16,6 +17,10 @@ constexpr CliCommand commands[] = {
      "write the list as a text file (German unless --lang says otherwise)", runExport},
     {"resave", "FILE.lst OUT.lst",
      "load, repair favourites and save with fresh checksums, as the editor's Save does", runResave},
+    {"receive", "--port DEVICE OUT.lst [--lang de|en|fr]",
+     "fetch the receiver's channel list (DEVICE: a device path or a COM port number) "
+     "and save it; Ctrl+C cancels",
+     runReceive},
 };
 
 } // namespace

@@ -8,26 +8,6 @@
 #include <memory>
 #include <ostream>
 
-namespace {
-
-bool languageOf(const std::string& code, i18n::Language& language) {
-    static constexpr struct {
-        const char* code;
-        i18n::Language language;
-    } codes[] = {{"de", i18n::Language::German},
-                 {"en", i18n::Language::English},
-                 {"fr", i18n::Language::French}};
-    for (const auto& entry : codes) {
-        if (code == entry.code) {
-            language = entry.language;
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 int runExport(const std::vector<std::string>& args, CliContext& context) {
     std::vector<std::string> files;
     i18n::Language language = i18n::Language::German;
@@ -35,7 +15,7 @@ int runExport(const std::vector<std::string>& args, CliContext& context) {
         if (args[i] == "--lang") {
             if (i + 1 >= args.size())
                 return usageError(context, "--lang needs one of de, en, fr");
-            if (!languageOf(args[++i], language))
+            if (!languageFromCode(args[++i], language))
                 return usageError(context, "unknown language '" + args[i] + "' (use de, en or fr)");
         } else if (args[i].rfind("--", 0) == 0) {
             return usageError(context, "unknown option '" + args[i] + "' for export");

@@ -27,3 +27,19 @@ std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::str
     model.channelCount = countChannels(model.image);
     return loaded;
 }
+
+bool languageFromCode(const std::string& code, i18n::Language& language) {
+    static constexpr struct {
+        const char* code;
+        i18n::Language language;
+    } codes[] = {{"de", i18n::Language::German},
+                 {"en", i18n::Language::English},
+                 {"fr", i18n::Language::French}};
+    for (const auto& entry : codes) {
+        if (code == entry.code) {
+            language = entry.language;
+            return true;
+        }
+    }
+    return false;
+}

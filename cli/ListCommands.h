@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "ListEditorPrompts.h"
+#include "Messages.h"
 
 #include <QString>
 #include <optional>
@@ -32,3 +33,6 @@ struct LoadedList {
 // cannot be read.
 std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::string& path,
                                          CliContext& context);
+
+// The language named by a --lang value (de, en, fr); false for any other text.
+bool languageFromCode(const std::string& code, i18n::Language& language);

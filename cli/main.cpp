@@ -13,8 +13,11 @@ void printHelp(std::ostream& out) {
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary
             << "\n";
     out << "  --help\n      this text\n\n"
-           "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold),\n"
-           "2 wrong use or a file that cannot be read.\n";
+           "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold;\n"
+           "receive: no list arrived, it was corrupt or the transfer was cancelled),\n"
+           "2 wrong use, a file that cannot be read, or (receive) a port that cannot be\n"
+           "opened or a list file that cannot be written.\n"
+           "receive writes its transfer log to logRead.txt in the working directory.\n";
 }
 
 bool isHelp(const std::string& argument) {
