@@ -6,6 +6,7 @@
 #include "PortList.h"
 #include "PortScan.h"
 #include "TerminalText.h"
+#include "TransferState.h"
 #include "UserDialogs.h"
 #include "WorkerHost.h"
 
@@ -29,6 +30,8 @@ class QPlainTextEdit;
 class QPrinter;
 class QProgressBar;
 class QToolButton;
+class QThread;
+class TComThread;
 class TTermThread;
 class TForm2;
 class TSuche;
@@ -51,7 +54,9 @@ class DialogTexts;
 // menus), MainWindowPorts.cpp (settings, port menu, port report),
 // MainWindowTexts.cpp (start-up captions), MainWindowTerminal.cpp
 // (online/offline), MainWindowHost.cpp (what workers
-// ask of the window) and MainWindowCommands.cpp (the other commands).
+// ask of the window), MainWindowTransfers.cpp (the transfer commands, the
+// start of a worker and the completion handlers) and MainWindowCommands.cpp
+// (the other commands).
 class TForm1 : public QMainWindow, public WorkerHost {
     Q_OBJECT
 public:
@@ -82,23 +87,33 @@ public:
     // --- program-wide values and window state --------------------------------
     uint8_t PortNumber = 1;
     int32_t BaudRate = 115200;
-    uint8_t LastTransfer = 0;
     int32_t LanguageId = 2;
     std::string TitleText;   // Latin-1, at most 20 bytes
     std::string CommentText; // at most 30
     std::string FooterText;  // at most 50
     bool SettingsFileRead = false;
 
+    // Buffers, sizes, file names and flags of the transfers: the one place
+    // they live. The names below are short ways to the ones the terminal and
+    // the commands use most.
+    TransferState& transfer() { return transfer_; }
+    const TransferState& transfer() const { return transfer_; }
+
+private:
+    TransferState transfer_;
+
+public:
+    uint8_t& LastTransfer = transfer_.LastTransfer;
+    std::atomic<bool>& ListBusy = transfer_.ListBusy;
+    std::atomic<bool>& UpdateBusy = transfer_.UpdateBusy;
+    std::atomic<bool>& UserCancelled = transfer_.UserCancelled;
+
     std::unique_ptr<TCommPort> ListPort;
     QPointer<TTermThread> TermThread;
-    std::atomic<bool> ListBusy{false};
+    // The list receive, or the identity read before a list send; none when
+    // no such worker runs.
+    QPointer<TComThread> ComThread;
     std::atomic<bool> TerminalOnline{false};
-    std::atomic<bool> UpdateBusy{false};
-    std::atomic<bool> ListAccepted{false};
-    std::atomic<bool> UpdateDone{false};
-    std::atomic<bool> UserCancelled{false};
-    std::atomic<uint8_t> ReceivedStatus{0};
-    std::atomic<int32_t> ReceivedSize{0};
 
     // --- controls (component names) ------------------------------------------
     QWidget* Panel1 = nullptr;
@@ -183,12 +198,37 @@ public:
     void Deutsch1Click();
     void Franzsisch1Click();
     void Beenden1Click();
-    // Transfers: the common guard runs; the transfers themselves come later.
+    // Transfers: the common guard runs first in the send, receive and repeat
+    // commands; false when the command has to stop.
     bool TransferGuard(bool repeat);
     void Datensenden1Click();
     void Datenempfangen1Click();
     void RedoButtonClick();
     void CancelButtonClick();
+
+    // --- transfer orchestration (MainWindowTransfers.cpp) --------------------
+    // How a worker is started on a port: the busy flag is set and the
+    // beforeOpen step runs before the port opens, afterOpen between the
+    // opening and the worker's creation (buffers the worker fills); create
+    // makes the worker (not started) and stores its pointer; done is its
+    // completion handler.
+    struct WorkerStart {
+        TCommPort* port = nullptr;
+        std::atomic<bool>* busy = nullptr;
+        std::function<void()> beforeOpen;
+        std::function<void()> afterOpen;
+        std::function<QThread*()> create;
+        void (TForm1::*done)() = nullptr;
+    };
+    // True when the worker runs. Otherwise the busy flag is cleared, the
+    // failure has been reported and no completion handler will run.
+    bool startWorker(const WorkerStart& start);
+    // The list receive into ReceiveFileName.
+    bool SaveList();
+    void ComThreadDone();
+    void ComClosePort();
+    // Ends every transfer worker and waits for it (the window is closing).
+    void stopTransferWorkers();
 
     // The status line's text.
     QString statusText() const;
@@ -196,11 +236,15 @@ public:
 
     // --- WorkerHost (MainWindowHost.cpp); callable from a worker thread ------
     void GetComPort(std::string& name) override;
-    void SetReceivedStatus(uint8_t status) override { ReceivedStatus = status; }
-    void SetReceivedChListSize(int32_t size) override { ReceivedSize = size; }
-    void SetListAccepted(bool accepted) override { ListAccepted = accepted; }
-    void SetUpdateDone(bool done) override { UpdateDone = done; }
-    void SetUserCancelled(bool cancelled) override { UserCancelled = cancelled; }
+    uint8_t* GetFileBuffer(int type) override;
+    int32_t GetFileSize(int type) override;
+    void GetFirmFileName(int type, std::string& name) override;
+    uint8_t* GetChReceivedBuffer() override;
+    void SetReceivedStatus(uint8_t status) override { transfer_.ReceivedStatus = status; }
+    void SetReceivedChListSize(int32_t size) override { transfer_.ReceivedSize = size; }
+    void SetListAccepted(bool accepted) override { transfer_.ListAccepted = accepted; }
+    void SetUpdateDone(bool done) override { transfer_.UpdateDone = done; }
+    void SetUserCancelled(bool cancelled) override { transfer_.UserCancelled = cancelled; }
     void ShowStatus(const std::string& line) override;
     void InsertTerminalText(const std::string& text) override;
     void ClearInputField() override;
@@ -222,6 +266,7 @@ private:
 
     void readSettings();
     void configureListPort();
+    void configurePort(TCommPort& port);
     void closeListPortAfterPause();
     void applyLanguage(i18n::Language language, QAction* item, const char* helpFile);
     void setOnlineStatus();

@@ -8,7 +8,6 @@
 #include "FavForm.h"
 #include "HelpViewer.h"
 #include "Suche.h"
-#include "TermThread.h"
 #include "Warnung.h"
 #include "WindowTexts.h"
 
@@ -112,43 +111,4 @@ void TForm1::applyLanguage(i18n::Language language, QAction* item, const char* h
 void TForm1::Beenden1Click() {
     // A request: the loop ends once the current event is done.
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-}
-
-bool TForm1::TransferGuard(bool repeat) {
-    if (OnLine1->isChecked()) {
-        OffLine1Click();
-        if (repeat)
-            clock_.sleepMs(500);
-        return true;
-    }
-    if (ListBusy || UpdateBusy) {
-        dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
-                         UserDialogs::Icon::Warning);
-        return false;
-    }
-    return true;
-}
-
-void TForm1::Datensenden1Click() {
-    if (!TransferGuard(false))
-        return;
-    // The list send and the software update start here.
-}
-
-void TForm1::Datenempfangen1Click() {
-    if (!TransferGuard(false))
-        return;
-    // The list receive starts here.
-}
-
-void TForm1::RedoButtonClick() {
-    if (!TransferGuard(true))
-        return;
-    // The last transfer (LastTransfer) is repeated here.
-}
-
-void TForm1::CancelButtonClick() {
-    if (TermThread)
-        TermThread->CancelByUser();
-    clock_.sleepMs(500);
 }

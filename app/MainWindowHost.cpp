@@ -31,6 +31,24 @@ void TForm1::installCommErrorNotifier() {
     });
 }
 
+// The buffers, sizes and names below are set before the worker starts and
+// stay as they are until its completion handler runs: plain reads suffice.
+uint8_t* TForm1::GetFileBuffer(int type) {
+    return transfer_.GetFileBuffer(type);
+}
+
+int32_t TForm1::GetFileSize(int type) {
+    return transfer_.GetFileSize(type);
+}
+
+void TForm1::GetFirmFileName(int type, std::string& name) {
+    name = transfer_.GetFirmFileName(type);
+}
+
+uint8_t* TForm1::GetChReceivedBuffer() {
+    return transfer_.GetFileBuffer(TransferState::ReceivedList);
+}
+
 void TForm1::InsertTerminalText(const std::string& text) {
     runOnGuiThread([this, text] {
         QTextCursor caret = RichEdit1->textCursor();

@@ -101,6 +101,7 @@ TForm1::~TForm1() {
     // Worker calls onto this window return at once from now on, so waiting for
     // a running terminal thread here cannot dead-lock.
     closing_ = true;
+    stopTransferWorkers();
     if (TermThread) {
         TermThread->CancelByUser();
         while (!TermThread->wait(20))

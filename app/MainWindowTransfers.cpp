@@ -1,0 +1,186 @@
+// The transfer commands of the main window: the common guard, the start of a
+// worker on a port, the list receive with its completion handler, repeat and
+// cancel.
+//
+// Every buffer, size and file name a worker reads is set before it is
+// created and left alone until its completion handler runs on the GUI
+// thread; what the worker reports is read only there. That order keeps the
+// shared state consistent without locks.
+#include "MainWindow.h"
+
+#include "ComThread.h"
+#include "ReceiveOutcome.h"
+#include "TermThread.h"
+#include "WindowTexts.h"
+
+#include <QAction>
+
+#include <exception>
+
+namespace {
+const QString caption = QStringLiteral("Quelvox");
+
+// LastTransfer values.
+constexpr uint8_t softwareUpdate = 1;
+constexpr uint8_t listSend = 2;
+constexpr uint8_t listReceive = 3;
+
+// Without the ending, a saved list would not be recognised as a list by the
+// send command, which tells lists from software files by the name's ending.
+const QString listSuffix = QStringLiteral("lst");
+} // namespace
+
+bool TForm1::TransferGuard(bool repeat) {
+    if (OnLine1->isChecked()) {
+        OffLine1Click();
+        if (repeat)
+            clock_.sleepMs(500);
+        return true;
+    }
+    if (ListBusy || UpdateBusy) {
+        dialogs_.message(this, caption, i18n::text(i18n::Msg::WaitForTransfer),
+                         UserDialogs::Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::configurePort(TCommPort& port) {
+    port.SetPort(std::to_string(PortNumber));
+    port.SetBaudRate(static_cast<uint32_t>(BaudRate));
+    port.SetByteSize(8);
+    port.SetParity(0);
+    port.SetStopBits(0);
+}
+
+bool TForm1::startWorker(const WorkerStart& start) {
+    QThread* worker = nullptr;
+    bool opened = false;
+    try {
+        configurePort(*start.port);
+        start.busy->store(true);
+        if (start.beforeOpen)
+            start.beforeOpen();
+        start.port->Open();
+        opened = true;
+        if (start.afterOpen)
+            start.afterOpen();
+        worker = start.create();
+        connect(worker, &QThread::finished, this, start.done);
+        worker->start();
+        return true;
+    } catch (const ECommError& error) {
+        start.busy->store(false);
+        ShowComError(error.ErrorCode);
+    } catch (const std::exception& error) {
+        start.busy->store(false);
+        dialogs_.message(this, caption, QString::fromLocal8Bit(error.what()),
+                         UserDialogs::Icon::Warning);
+    }
+    // Not started: the worker's pointer must not outlive it, and a port
+    // opened for it would turn away every later transfer.
+    delete worker;
+    if (opened && start.port->IsOpen()) {
+        try {
+            start.port->Close();
+        } catch (const ECommError&) {
+            // Nothing more can be done about a port that will not close.
+        }
+    }
+    return false;
+}
+
+void TForm1::Datensenden1Click() {
+    if (!TransferGuard(false))
+        return;
+    // The list send and the software update start here.
+}
+
+void TForm1::Datenempfangen1Click() {
+    if (!TransferGuard(false))
+        return;
+    const QString path =
+        dialogs_.saveFileName(this, SaveDialog1->title, SaveDialog1->filter, listSuffix);
+    if (path.isEmpty())
+        return;
+    transfer_.ReceiveFileName = path;
+    SaveList();
+    transfer_.LastTransfer = listReceive;
+}
+
+bool TForm1::SaveList() {
+    if (!ListPort)
+        ListPort = std::make_unique<TCommPort>(clock_);
+    WorkerStart start;
+    start.port = ListPort.get();
+    start.busy = &transfer_.ListBusy;
+    start.beforeOpen = [this] {
+        transfer_.ReceivedStatus = 0;
+        transfer_.ReceivedSize = 0;
+    };
+    start.afterOpen = [this] { transfer_.allocateReceiveBuffer(); };
+    start.create = [this] {
+        auto* worker = new TComThread(*ListPort, *this, clock_);
+        ComThread = worker;
+        return worker;
+    };
+    start.done = &TForm1::ComThreadDone;
+    const bool started = startWorker(start);
+    // Controls stay on when nothing runs: there would be nothing to cancel,
+    // and only a later transfer would switch them on again.
+    if (started)
+        EnableControls(false);
+    return started;
+}
+
+void TForm1::ComThreadDone() {
+    ComClosePort();
+    ListBusy = false;
+    // The worker's run is over; the object goes once its thread is gone.
+    if (ComThread) {
+        ComThread->deleteLater();
+        ComThread = nullptr;
+    }
+}
+
+void TForm1::ComClosePort() {
+    closeListPortAfterPause();
+    const OutcomeMessage outcome = finishListReceive(transfer_);
+    if (outcome.show)
+        dialogs_.message(this, caption, i18n::text(outcome.slot), outcome.icon);
+    EnableControls(true);
+}
+
+void TForm1::RedoButtonClick() {
+    if (!TransferGuard(true))
+        return;
+    switch (transfer_.LastTransfer) {
+    case listReceive:
+        SaveList();
+        break;
+    case listSend:
+        // LoadList with the same SendFileName.
+        break;
+    case softwareUpdate:
+        // ReadFirmFiles, and if that succeeds LoadFirm with the same files.
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::CancelButtonClick() {
+    if (ComThread && ComThread->isRunning())
+        ComThread->CancelByUser();
+    if (TermThread && TermThread->isRunning())
+        TermThread->CancelByUser();
+    clock_.sleepMs(500);
+}
+
+void TForm1::stopTransferWorkers() {
+    if (!ComThread)
+        return;
+    ComThread->CancelByUser();
+    ComThread->wait();
+    delete ComThread.data();
+}

@@ -1,0 +1,62 @@
+#include "ReceiveOutcome.h"
+
+#include "ListFile.h"
+#include "SafeFileWrite.h"
+#include "TransferState.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int32_t checkedBytes = 185024; // header, descriptor ... satellite table
+
+OutcomeMessage box(i18n::Msg slot, UserDialogs::Icon icon) {
+    return {true, slot, icon};
+}
+} // namespace
+
+bool CheckChannelList(const uint8_t* image, int32_t receivedSize) {
+    if (image == nullptr || receivedSize < checkedBytes)
+        return false;
+    return fileCrcHolds(image, static_cast<std::size_t>(receivedSize));
+}
+
+bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size) {
+    if (path.isEmpty() || buffer == nullptr || size < 0)
+        return false;
+    return writeFileReplacing(path, reinterpret_cast<const char*>(buffer),
+                              static_cast<std::size_t>(size));
+}
+
+OutcomeMessage finishListReceive(TransferState& state) {
+    using Icon = UserDialogs::Icon;
+    const bool forIdentity = state.ReceiveFileName.isEmpty();
+    OutcomeMessage outcome;
+
+    if (state.ReceivedStatus != 0 && state.ReceivedSize > 0) {
+        const uint8_t* image = state.ReceiveBuffer.empty() ? nullptr : state.ReceiveBuffer.data();
+        const int32_t size =
+            std::min<int32_t>(state.ReceivedSize, static_cast<int32_t>(state.ReceiveBuffer.size()));
+        if (CheckChannelList(image, size)) {
+            if (!forIdentity) {
+                // A list that could not be written is not announced as received.
+                outcome = SaveChListToFile(state.ReceiveFileName, image, size)
+                              ? box(i18n::Msg::ListReceived, Icon::Information)
+                              : box(i18n::Msg::DataSaveFailed, Icon::Warning);
+            }
+        } else {
+            outcome = box(i18n::Msg::CorruptList, Icon::Information);
+        }
+    } else if (forIdentity) {
+        outcome = box(i18n::Msg::SendFailed, Icon::Warning);
+    } else if (state.UserCancelled.exchange(false)) {
+        outcome = box(i18n::Msg::CancelledByUser, Icon::Warning);
+    } else {
+        outcome = box(i18n::Msg::ReceiveFailed, Icon::Warning);
+    }
+
+    if (!forIdentity) {
+        state.releaseReceiveBuffer();
+        state.ReceivedSize = 0;
+    }
+    return outcome;
+}

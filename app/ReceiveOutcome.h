@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Messages.h"
+#include "UserDialogs.h"
+
+#include <QString>
+#include <cstdint>
+
+class TransferState;
+
+// True when a received list block holds its checksum. A block shorter than the
+// checksummed range (up to offset 185024) never counts as intact: its missing
+// bytes never arrived.
+bool CheckChannelList(const uint8_t* image, int32_t receivedSize);
+
+// Writes the first size bytes of the buffer to the file, through a temporary
+// file and a rename; false (and the old file untouched) when that fails.
+bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size);
+
+// The box a finished list receive ends with.
+struct OutcomeMessage {
+    bool show = false;
+    i18n::Msg slot = i18n::Msg::ReceiveFailed;
+    UserDialogs::Icon icon = UserDialogs::Icon::Warning;
+};
+
+// What the main window does with a received list once the port is closed:
+// check it, save it to ReceiveFileName, choose the message, release the
+// buffer. An empty ReceiveFileName marks the identity read before a list send.
+OutcomeMessage finishListReceive(TransferState& state);

@@ -1,0 +1,47 @@
+#include "TransferState.h"
+
+namespace {
+bool isSoftwareType(int type) {
+    return type >= TransferState::Software1 && type <= TransferState::Software3;
+}
+} // namespace
+
+uint8_t* TransferState::GetFileBuffer(int type) {
+    if (isSoftwareType(type))
+        return SoftwareBuffers[type - 1].empty() ? nullptr : SoftwareBuffers[type - 1].data();
+    if (type == ReceivedList)
+        return ReceiveBuffer.empty() ? nullptr : ReceiveBuffer.data();
+    if (type == ListToSend)
+        return ListFileBuffer.empty() ? nullptr : ListFileBuffer.data();
+    return nullptr;
+}
+
+int32_t TransferState::GetFileSize(int type) const {
+    if (isSoftwareType(type))
+        return SoftwareSizes[type - 1];
+    if (type == ReceivedList)
+        return ListFileBytes; // a received list always counts as one list file
+    if (type == ListToSend)
+        return ListFileSize;
+    return 0;
+}
+
+std::string TransferState::GetFirmFileName(int type) const {
+    const QString* name = nullptr;
+    if (isSoftwareType(type) && SoftwareSizes[type - 1] > 0)
+        name = &SoftwareFileNames[type - 1];
+    else if (type == ReceivedList && ReceivedSize > 0)
+        name = &ReceiveFileName;
+    else if (type == ListToSend && ListFileSize > 0)
+        name = &SendFileName;
+    return name ? name->toLatin1().toStdString() : std::string();
+}
+
+void TransferState::allocateReceiveBuffer() {
+    ReceiveBuffer.assign(ReceiveBufferBytes, 0);
+}
+
+void TransferState::releaseReceiveBuffer() {
+    ReceiveBuffer.clear();
+    ReceiveBuffer.shrink_to_fit();
+}

@@ -1,0 +1,121 @@
+// The transfer commands where no list arrives: the guard going offline, a
+// port that cannot be set up or opened, the cancelled save dialog. Virtual
+// time; a pseudo-terminal stands in for the device.
+#include "WindowFixture.h"
+
+#include "ComThread.h"
+#include "Pty.h"
+#include "TermThread.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace {
+using Icon = UserDialogs::Icon;
+
+class TransferCommandsTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        qputenv("QUELVOX_EXTRA_PORTS", QByteArray::fromStdString(pty.slavePath()));
+        for (const auto& entry : PortList::scan())
+            if (entry.devicePath == QString::fromStdString(pty.slavePath()))
+                port = entry.name.mid(3).toInt();
+        ASSERT_GE(port, 1);
+        ASSERT_LE(port, 19);
+        writeSettings(static_cast<uint8_t>(port), 115200, 2);
+        start();
+        form().show();
+        dialogs.clear();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        qunsetenv("QUELVOX_EXTRA_PORTS");
+    }
+    void expectIdleControls() {
+        auto& f = form();
+        EXPECT_FALSE(f.ListBusy);
+        EXPECT_FALSE(f.ComThread);
+        EXPECT_TRUE(f.SpeedButton4->isEnabled());
+        EXPECT_FALSE(f.CancelButton->isEnabled());
+    }
+
+    Pty pty;
+    int port = 0;
+};
+
+TEST_F(TransferCommandsTest, CancelledSaveDialogStartsNothing) {
+    form().SpeedButton4->click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
+    EXPECT_EQ(form().LastTransfer, 0);
+    EXPECT_TRUE(form().transfer().ReceiveFileName.isEmpty());
+    EXPECT_FALSE(form().ListPort->IsOpen());
+    expectIdleControls();
+
+    // Nothing to repeat yet, and cancel without a worker only waits.
+    const int64_t before = clock.nowMs();
+    form().RedoButtonClick();
+    form().CancelButtonClick();
+    EXPECT_EQ(clock.nowMs() - before, 500);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+TEST_F(TransferCommandsTest, PortHeldElsewhereIsReportedAndLeavesNothingRunning) {
+    TCommPort other;
+    other.SetPort(pty.slavePath());
+    other.Open();
+    dialogs.saveAnswers.push_back(QStringLiteral("held.lst"));
+    form().Datenempfangen1->trigger();
+    other.Close();
+
+    const QStringList texts = dialogs.messageTexts();
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts.back(), QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "));
+    EXPECT_EQ(dialogs.shown.back().caption, QStringLiteral("Quelvox"));
+    EXPECT_EQ(form().LastTransfer, 3); // the repeat command can try again
+    EXPECT_EQ(form().transfer().ReceiveFileName, QStringLiteral("held.lst"));
+    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_TRUE(form().transfer().ReceiveBuffer.empty()); // made only after the opening
+    expectIdleControls();
+}
+
+TEST_F(TransferCommandsTest, RepeatWhileOnlineGoesOfflineWaitsAndMeetsTheOpenPort) {
+    form().transfer().ReceiveFileName = QStringLiteral("again.lst");
+    form().LastTransfer = 3;
+    form().OnLine1Click();
+    ASSERT_TRUE(form().TerminalOnline);
+    dialogs.clear();
+
+    const int64_t before = clock.nowMs();
+    form().RedoButtonClick(); // the button is still off: no transfer has ended yet
+    EXPECT_GE(clock.nowMs() - before, 500);
+    EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
+    EXPECT_TRUE(form().UserCancelled);
+    // The terminal's port is still open: its set-up fails and is reported.
+    const QStringList texts = dialogs.messageTexts();
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts[texts.size() - 2], QStringLiteral("Comm Error: "));
+    EXPECT_EQ(texts.back(), QStringLiteral("Kommunikationsfehler mit "));
+    EXPECT_FALSE(form().ListBusy);
+    EXPECT_FALSE(form().ComThread);
+
+    ASSERT_TRUE(waitFor([this] { return !form().TermThread; }));
+    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+}
+
+TEST_F(TransferCommandsTest, ReceiveWhileOnlineGoesOfflineAndAsksForTheFile) {
+    form().OnLine1Click();
+    ASSERT_TRUE(form().TerminalOnline);
+    dialogs.clear();
+    const int64_t before = clock.nowMs();
+    form().SpeedButton4->click();     // save dialog cancelled
+    EXPECT_EQ(clock.nowMs(), before); // only the repeat command waits
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
+    ASSERT_TRUE(waitFor([this] { return !form().TermThread; }));
+    EXPECT_FALSE(form().OnLine1->isChecked());
+}
+
+} // namespace
