@@ -265,7 +265,6 @@ private:
     void setStartupTexts();
 
     void readSettings();
-    void configureListPort();
     void configurePort(TCommPort& port);
     void closeListPortAfterPause();
     void applyLanguage(i18n::Language language, QAction* item, const char* helpFile);

@@ -12,14 +12,6 @@
 
 #include <exception>
 
-void TForm1::configureListPort() {
-    ListPort->SetPort(std::to_string(PortNumber));
-    ListPort->SetBaudRate(static_cast<uint32_t>(BaudRate));
-    ListPort->SetByteSize(8);
-    ListPort->SetParity(0);
-    ListPort->SetStopBits(0);
-}
-
 void TForm1::OnLine1Click() {
     if (ListBusy || UpdateBusy) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
@@ -32,7 +24,7 @@ void TForm1::OnLine1Click() {
     if (!ListPort)
         ListPort = std::make_unique<TCommPort>(clock_);
     try {
-        configureListPort();
+        configurePort(*ListPort);
         TerminalOnline = true;
         ListPort->Open();
         auto* worker = new TTermThread(*ListPort, *this, clock_);

@@ -7,17 +7,13 @@
 #include <algorithm>
 
 namespace {
-constexpr int32_t checkedBytes = 185024; // header, descriptor ... satellite table
-
 OutcomeMessage box(i18n::Msg slot, UserDialogs::Icon icon) {
     return {true, slot, icon};
 }
 } // namespace
 
 bool CheckChannelList(const uint8_t* image, int32_t receivedSize) {
-    if (image == nullptr || receivedSize < checkedBytes)
-        return false;
-    return fileCrcHolds(image, static_cast<std::size_t>(receivedSize));
+    return receivedSize > 0 && receivedListIntact(image, static_cast<std::size_t>(receivedSize));
 }
 
 bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size) {

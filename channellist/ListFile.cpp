@@ -228,6 +228,10 @@ ListLoadResult loadListBytes(ChannelListImage& image, const uint8_t* data, std::
     return fileCrcHolds(data, size) ? ListLoadResult::Valid : ListLoadResult::ChecksumMismatch;
 }
 
+bool receivedListIntact(const uint8_t* data, std::size_t size) {
+    return data != nullptr && size >= TrailerOffset && fileCrcHolds(data, size);
+}
+
 ListLoadResult loadListFileChecked(ChannelListImage& image, const QString& path) {
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(path, ListFileBytes, bytes))

@@ -36,6 +36,11 @@ bool loadListFile(ChannelListImage& image, const QString& path);
 // the word at offset 8. Bytes beyond size count as 0.
 bool fileCrcHolds(const uint8_t* data, std::size_t size);
 
+// The rule for a list block received from the receiver: it must cover the
+// whole checksummed range (bytes a shorter block lacks never arrived) and
+// hold its checksum.
+bool receivedListIntact(const uint8_t* data, std::size_t size);
+
 // Stores fresh block checksums and fileCrc into the image and returns the
 // file's bytes. shortWrite is set when a field could not be written whole.
 std::vector<uint8_t> serialiseForSave(ChannelListImage& image, bool* shortWrite = nullptr);

@@ -114,18 +114,11 @@ void runWorker(ListReceive& machine, ConsoleWorkerHost& host) {
     }
 }
 
-// A received block holds when it covers the checksummed range and the
-// checksum matches; the missing bytes of a shorter block never arrived.
-bool receivedListHolds(const uint8_t* data, int32_t size) {
-    return size >= static_cast<int32_t>(TrailerOffset) &&
-           fileCrcHolds(data, static_cast<std::size_t>(size));
-}
-
 int finishReceive(const ConsoleWorkerHost& host, const ReceiveOptions& options,
                   CliContext& context) {
     const int32_t size = host.receivedSize();
     if (host.receivedStatus() != 0 && size > 0) {
-        if (!receivedListHolds(host.receiveBuffer(), size))
+        if (!receivedListIntact(host.receiveBuffer(), static_cast<std::size_t>(size)))
             return failure(context, i18n::Msg::CorruptList, ExitFailed);
         if (!writeFileReplacing(argumentPath(options.output),
                                 reinterpret_cast<const char*>(host.receiveBuffer()),
