@@ -23,6 +23,9 @@ void TForm1::EnableControls(bool on) {
         button->setEnabled(on);
     LetztenTransferwiederholen1->setEnabled(on);
     CancelButton->setEnabled(!on);
+    // The cancel button stays out of the way while nothing runs, but a
+    // running transfer must be stoppable from the window (also with Esc).
+    CancelButton->setVisible(!on);
 }
 
 void TForm1::ShowComError(int code) {

@@ -167,6 +167,7 @@ void TForm1::buildToolBar() {
     SpeedButton1->setEnabled(false);
     RedoButton->setEnabled(false);
     CancelButton->setEnabled(false);
+    CancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
     CancelButton->hide();
     PrintButton->hide();
     LabelSend->hide();

@@ -213,6 +213,7 @@ TEST_F(WindowTest, EnableControlsStates) {
                  f.SpeedButton4->isEnabled() || f.RedoButton->isEnabled() ||
                  f.LetztenTransferwiederholen1->isEnabled());
     EXPECT_TRUE(f.CancelButton->isEnabled());
+    EXPECT_FALSE(f.CancelButton->isHidden()); // a running transfer can be cancelled
     EXPECT_TRUE(f.Datensenden1->isEnabled()); // refuses by itself while busy
 
     f.EnableControls(true); // transfer ended
@@ -220,6 +221,7 @@ TEST_F(WindowTest, EnableControlsStates) {
                 f.SpeedButton4->isEnabled() && f.RedoButton->isEnabled() &&
                 f.LetztenTransferwiederholen1->isEnabled());
     EXPECT_FALSE(f.CancelButton->isEnabled());
+    EXPECT_TRUE(f.CancelButton->isHidden());
     EXPECT_FALSE(f.SpeedButton1->isEnabled());
 }
 
