@@ -1,7 +1,8 @@
 #include "ReceiverDialogue.h"
 
+#include "WorkerLog.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 // The per-worker columns of the handshake. Texts are Latin-1 bytes, as they
@@ -298,19 +299,5 @@ std::vector<std::string> ReceiverDialogue::log() const {
 }
 
 bool ReceiverDialogue::writeLog(const std::string& path) const {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    bool ok = true;
-    for (const std::string& line : log()) {
-        ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size();
-        ok = ok && std::fputc('\n', file) != EOF;
-    }
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writeWorkerLog(path, log());
 }

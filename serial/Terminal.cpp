@@ -1,6 +1,7 @@
 #include "Terminal.h"
 
-#include <cstdio>
+#include "WorkerLog.h"
+
 #include <cstring>
 
 TerminalSession::TerminalSession(Port& port, WorkerHost& host, Clock& clock,
@@ -95,18 +96,6 @@ std::string TerminalSession::statusText() const {
 }
 
 void TerminalSession::writeLog() const {
-    // Written beside and then renamed over the old log, so a failed write
-    // never leaves half a file. The log is diagnostic: a failure is ignored.
-    const std::string temporary = logPath_ + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr)
-        return;
-    bool ok = true;
-    for (const auto& line : log()) {
-        ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size();
-        ok = ok && std::fputc('\n', file) != EOF;
-    }
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), logPath_.c_str()) != 0)
-        std::remove(temporary.c_str());
+    // The log is diagnostic: a failure to write it is ignored.
+    writeWorkerLog(logPath_, log());
 }
