@@ -108,6 +108,21 @@ void BM_FillChannelGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_FillChannelGrid)->Unit(benchmark::kMillisecond);
 
+// The largest possible view: 4000 channels, all of the shown kind.
+void BM_FillChannelGrid4000Rows(benchmark::State& state) {
+    auto model = std::make_unique<ChannelListModel>();
+    fillFullList(model->image);
+    for (ChannelRecord& c : model->image.channels)
+        c.flags |= ChannelIsTv;
+    model->channelCount = countChannels(model->image);
+    model->currentKind = 1;
+    for (auto _ : state)
+        model->fillChannelGrid(model->channelCount);
+    if (model->viewRowCount != ChannelSlots)
+        state.SkipWithError("the view does not hold 4000 rows");
+}
+BENCHMARK(BM_FillChannelGrid4000Rows)->Unit(benchmark::kMillisecond);
+
 // Cut 100 TV rows from the middle and paste them back (two operations).
 void BM_CutAndPaste100(benchmark::State& state) {
     auto model = std::make_unique<ChannelListModel>();
