@@ -33,9 +33,10 @@ build-test: deps
 test: build-test
 	@cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-run: build
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "make run needs a display (DISPLAY or WAYLAND_DISPLAY is not set)."; exit 1; fi
+	@$(MAKE) --no-print-directory build
 	@./tools/run-with-receiver.sh $(BUILD)
 
 bench: deps
