@@ -25,8 +25,8 @@ public:
     // language table. An empty result (or list) means the user cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
-    virtual QStringList openFileNames(QWidget* parent, const QString& title,
-                                      const QString& filter, bool multiple) = 0;
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& filter,
+                                      bool multiple) = 0;
 
     // Print and font dialogs: true when the user confirmed.
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;

@@ -16,8 +16,8 @@ struct Row {
 
 // One row per slot, in the order of the Msg enumeration. UTF-8 source text.
 constexpr Row rows[] = {
-    {Msg::PortSettingsHeading, nullptr, "Aktuelle Port-Einstellungen:", "Current COM-Port Setup:",
-     "Réglages du PORT actuel:"},
+    {Msg::PortSettingsHeading, nullptr,
+     "Aktuelle Port-Einstellungen:", "Current COM-Port Setup:", "Réglages du PORT actuel:"},
     {Msg::StatusPleaseWait, nullptr, "Bitte warten...", "Please wait...",
      "Veuillez patienter quelques instants..."},
     {Msg::StatusOffline, nullptr, "Verbindung OffLine", "Connection OffLine", "Connexion OffLine"},
@@ -75,8 +75,7 @@ constexpr Row rows[] = {
     {Msg::PasteCapacityFirst, nullptr, "Sie können max. noch ", "You can sill insert ",
      "Vous pouvez insérer "},
     {Msg::PasteCapacityLast, nullptr, " Kanäle einfügen. Wählen Sie erneut aus.",
-     " channels. Please select one more time.",
-     " chaînes au maximum. Choisissez encore une fois."},
+     " channels. Please select one more time.", " chaînes au maximum. Choisissez encore une fois."},
     {Msg::StringWriteFailed, nullptr, "Fehler beim String-Schreiben!",
      "Error during string writing!", "Erreur pendant l'écriture."},
     {Msg::DataSaveFailed, nullptr, "Daten konnten nicht gespeichert werden",
@@ -132,7 +131,9 @@ void assign(Slot& slot, const char* utf8) {
     slot.latin1 = slot.text.toLatin1().toStdString();
 }
 
-const char* startValue(const Row& row) { return row.start ? row.start : row.de; }
+const char* startValue(const Row& row) {
+    return row.start ? row.start : row.de;
+}
 
 std::array<Slot, slotCount>& slotTable() {
     static std::array<Slot, slotCount> current = [] {
@@ -158,9 +159,13 @@ const char* column(const Row& row, Language language) {
 
 } // namespace
 
-QString text(Msg slot) { return slotTable()[static_cast<std::size_t>(slot)].text; }
+QString text(Msg slot) {
+    return slotTable()[static_cast<std::size_t>(slot)].text;
+}
 
-const std::string& latin1(Msg slot) { return slotTable()[static_cast<std::size_t>(slot)].latin1; }
+const std::string& latin1(Msg slot) {
+    return slotTable()[static_cast<std::size_t>(slot)].latin1;
+}
 
 QString textIn(Msg slot, Language language) {
     return QString::fromUtf8(column(rows[static_cast<std::size_t>(slot)], language));

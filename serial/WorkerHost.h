@@ -31,7 +31,7 @@ public:
     virtual void SetUserCancelled(bool /*cancelled*/) {}
 
     // Synchronised calls: the worker waits until the GUI thread has done them.
-    virtual void ShowStatus(const std::string& /*line*/) {}    // new last line of the view
+    virtual void ShowStatus(const std::string& /*line*/) {}         // new last line of the view
     virtual void InsertTerminalText(const std::string& /*text*/) {} // at the caret, caret to end
     virtual void ClearInputField() {}
     virtual void Rendezvous() {}
