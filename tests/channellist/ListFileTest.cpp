@@ -1,5 +1,6 @@
 #include "ListFile.h"
 #include "FieldReader.h"
+#include "FileBytes.h"
 #include "FieldWriter.h"
 #include "ListCrc32.h"
 #include "ListTestSupport.h"
@@ -14,18 +15,6 @@
 using namespace listtest;
 
 namespace {
-
-std::vector<uint8_t> readAll(const QString& path) {
-    std::vector<uint8_t> bytes;
-    readFilePrefix(path, 1 << 20, bytes);
-    return bytes;
-}
-
-void writeAll(const QString& path, const std::vector<uint8_t>& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
 uint32_t u32At(const std::vector<uint8_t>& b, std::size_t offset) {
     FieldReader r(b.data() + offset, b.size() - offset);

@@ -2,6 +2,7 @@
 // files and exit codes.
 #include "ChannelListImage.h"
 #include "FieldReader.h"
+#include "FileBytes.h"
 #include "ListCrc32.h"
 #include "ListFile.h"
 #include "Messages.h"
@@ -32,18 +33,6 @@ CliRun runCli(const QStringList& arguments) {
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
-}
-
-std::vector<uint8_t> readAll(const QString& path) {
-    std::vector<uint8_t> bytes;
-    readFilePrefix(path, 1 << 20, bytes);
-    return bytes;
-}
-
-void writeAll(const QString& path, const std::vector<uint8_t>& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 
 ChannelRecord makeChannel(bool tv, uint16_t id, uint16_t transponder, uint16_t favourite) {
