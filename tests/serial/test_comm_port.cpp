@@ -78,10 +78,11 @@ TEST_F(CommPortOnPty, ReadTimeOuts) {
     EXPECT_EQ(text(buffer, 8), "12345678");
     EXPECT_EQ(buffer[8], 0xAA);
 
-    // A gap of 60 ms splits two bursts into two reads.
+    // A gap well above 15 ms splits two bursts into two reads (wide enough
+    // that a busy machine does not merge them).
     std::thread receiver([&] {
         pty.send("abc");
-        std::this_thread::sleep_for(milliseconds(60));
+        std::this_thread::sleep_for(milliseconds(150));
         pty.send("def");
     });
     EXPECT_EQ(port.Read(buffer, 64), 3u);
