@@ -1,5 +1,8 @@
 #include "Settings.h"
 
+#include "FieldReader.h"
+#include "FieldWriter.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -8,54 +11,52 @@
 
 namespace {
 
-constexpr int PortOffset = 0;
-constexpr int BaudOffset = 1;
-constexpr int LanguageOffset = 5;
-constexpr int TitleOffset = 6;
-constexpr int CommentOffset = TitleOffset + Settings::TitleWidth;
-constexpr int FooterOffset = CommentOffset + Settings::CommentWidth;
-static_assert(FooterOffset + Settings::FooterWidth == Settings::FileSize);
+constexpr int TitleOffset = 6; // after port (1), baud rate (4) and language (1)
+static_assert(TitleOffset + Settings::TitleWidth + Settings::CommentWidth + Settings::FooterWidth ==
+              Settings::FileSize);
 
-std::string readText(const Settings::Block& block, int offset, int width) {
-    const auto* begin = reinterpret_cast<const char*>(block.data() + offset);
-    const auto* end = static_cast<const char*>(std::memchr(begin, 0, width));
-    return std::string(begin, end ? end : begin + width);
+// A text field ends at its first zero byte and takes at most its width.
+std::string readText(FieldReader& reader, int width) {
+    std::string field(static_cast<std::size_t>(width), '\0');
+    reader.readBytes(field.data(), field.size());
+    field.resize(std::strlen(field.c_str()));
+    return field;
 }
 
-void writeText(Settings::Block& block, int offset, int width, const std::string& text) {
-    // A text never carries a zero byte into the file: it would end the text there.
-    const auto stored = std::min<std::size_t>(text.find('\0'), width);
-    std::copy_n(text.begin(), std::min(stored, text.size()), block.begin() + offset);
+// The text at the field's full width, zero-padded. A text never carries a zero
+// byte into the file: it would end the text there.
+void writeText(FieldWriter& writer, int width, const std::string& text) {
+    std::string field = text.substr(0, text.find('\0'));
+    field.resize(static_cast<std::size_t>(width), '\0');
+    writer.writeBytes(field.data(), field.size());
 }
 
 } // namespace
 
 Settings Settings::fromBytes(const uint8_t* data, std::size_t size) {
-    Block block{};
-    std::copy_n(data, std::min<std::size_t>(size, FileSize), block.begin());
-
+    // Bytes beyond the end of a short file read as zero.
+    FieldReader reader(data, std::min<std::size_t>(size, FileSize));
     Settings s;
-    s.PortNumber = block[PortOffset];
-    s.BaudRate = static_cast<int32_t>(
-        uint32_t(block[BaudOffset]) | uint32_t(block[BaudOffset + 1]) << 8 |
-        uint32_t(block[BaudOffset + 2]) << 16 | uint32_t(block[BaudOffset + 3]) << 24);
-    s.LanguageId = block[LanguageOffset];
-    s.TitleText = readText(block, TitleOffset, TitleWidth);
-    s.CommentText = readText(block, CommentOffset, CommentWidth);
-    s.FooterText = readText(block, FooterOffset, FooterWidth);
+    s.PortNumber = reader.readByte();
+    s.BaudRate = static_cast<int32_t>(reader.readU32());
+    s.LanguageId = reader.readByte();
+    s.TitleText = readText(reader, TitleWidth);
+    s.CommentText = readText(reader, CommentWidth);
+    s.FooterText = readText(reader, FooterWidth);
     return s;
 }
 
 Settings::Block Settings::toBytes() const {
+    std::vector<uint8_t> bytes;
+    FieldWriter writer(bytes);
+    writer.writeByte(PortNumber);
+    writer.writeU32(static_cast<uint32_t>(BaudRate));
+    writer.writeByte(static_cast<uint8_t>(LanguageId & 0xFF));
+    writeText(writer, TitleWidth, TitleText);
+    writeText(writer, CommentWidth, CommentText);
+    writeText(writer, FooterWidth, FooterText);
     Block block{};
-    block[PortOffset] = PortNumber;
-    const auto baud = static_cast<uint32_t>(BaudRate);
-    for (int i = 0; i < 4; ++i)
-        block[BaudOffset + i] = static_cast<uint8_t>(baud >> (8 * i));
-    block[LanguageOffset] = static_cast<uint8_t>(LanguageId & 0xFF);
-    writeText(block, TitleOffset, TitleWidth, TitleText);
-    writeText(block, CommentOffset, CommentWidth, CommentText);
-    writeText(block, FooterOffset, FooterWidth, FooterText);
+    std::copy_n(bytes.begin(), block.size(), block.begin());
     return block;
 }
 
