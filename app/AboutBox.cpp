@@ -1,6 +1,6 @@
-#include "AboutBox.h"
+#include "app/AboutBox.h"
 
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 
-#include "AboutBox.h"
-#include "EditForm.h"
-#include "EditTransponder.h"
-#include "FavForm.h"
-#include "Suche.h"
-#include "Warnung.h"
+#include "app/AboutBox.h"
+#include "editor/EditForm.h"
+#include "editor/EditTransponder.h"
+#include "editor/FavForm.h"
+#include "editor/Suche.h"
+#include "editor/Warnung.h"
 
 AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock)
     : Form1(std::make_unique<TForm1>(dialogs, clock)),

@@ -1,6 +1,6 @@
-#include "ComErrorReport.h"
+#include "app/ComErrorReport.h"
 
-#include "CommError.h"
+#include "serial/CommError.h"
 
 QList<ComErrorBox> comErrorBoxes(int code) {
     using Icon = UserDialogs::Icon;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Clock.h"
-#include "CommPort.h"
-#include "Messages.h"
-#include "PortList.h"
-#include "PortScan.h"
-#include "TerminalText.h"
-#include "TransferState.h"
-#include "UserDialogs.h"
-#include "WorkerHost.h"
+#include "app/PortScan.h"
+#include "app/TerminalText.h"
+#include "app/TransferState.h"
+#include "i18n/Messages.h"
+#include "serial/Clock.h"
+#include "serial/CommPort.h"
+#include "serial/PortList.h"
+#include "serial/WorkerHost.h"
+#include "ui/UserDialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>

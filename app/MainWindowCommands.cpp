@@ -1,15 +1,15 @@
 // The main window's commands other than ports and the terminal.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "AboutBox.h"
-#include "ComErrorReport.h"
-#include "EditForm.h"
-#include "EditTransponder.h"
-#include "FavForm.h"
-#include "HelpViewer.h"
-#include "Suche.h"
-#include "Warnung.h"
-#include "WindowTexts.h"
+#include "app/AboutBox.h"
+#include "app/ComErrorReport.h"
+#include "editor/EditForm.h"
+#include "editor/EditTransponder.h"
+#include "editor/FavForm.h"
+#include "editor/Suche.h"
+#include "editor/Warnung.h"
+#include "help/HelpViewer.h"
+#include "i18n/WindowTexts.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // What the workers ask of the main window, from their own threads.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

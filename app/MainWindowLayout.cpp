@@ -1,11 +1,11 @@
 // Construction of the main window: tool bar, menus, terminal view, status line.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "Settings.h"
+#include "app/Settings.h"
 
-#include "TermThread.h"
-#include "ToolIcons.h"
-#include "WindowTexts.h"
+#include "app/ToolIcons.h"
+#include "i18n/WindowTexts.h"
+#include "serial/TermThread.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // Settings file, port scan and port menu, the port report.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "Settings.h"
+#include "app/Settings.h"
 
 #include <QAction>
 #include <QComboBox>

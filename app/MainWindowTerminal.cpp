@@ -1,7 +1,7 @@
 // Going online and offline: the main window's half of the terminal.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "TermThread.h"
+#include "serial/TermThread.h"
 
 #include <QAction>
 #include <QKeyEvent>

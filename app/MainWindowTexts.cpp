@@ -1,7 +1,7 @@
 // The German texts the main window starts with.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
 
 #include <QAction>
 #include <QMenu>

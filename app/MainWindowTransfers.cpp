@@ -6,12 +6,12 @@
 // created and left alone until its completion handler runs on the GUI
 // thread; what the worker reports is read only there. That order keeps the
 // shared state consistent without locks.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "ComThread.h"
-#include "ReceiveOutcome.h"
-#include "TermThread.h"
-#include "WindowTexts.h"
+#include "app/ReceiveOutcome.h"
+#include "i18n/WindowTexts.h"
+#include "serial/ComThread.h"
+#include "serial/TermThread.h"
 
 #include <QAction>
 

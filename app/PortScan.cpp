@@ -1,4 +1,4 @@
-#include "PortScan.h"
+#include "app/PortScan.h"
 
 std::optional<int> portNumberFromCaption(const QString& caption) {
     if (caption.size() < 5 || !caption.at(4).isDigit())

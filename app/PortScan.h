@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortList.h"
+#include "serial/PortList.h"
 
 #include <QList>
 #include <QString>

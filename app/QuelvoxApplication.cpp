@@ -1,4 +1,4 @@
-#include "QuelvoxApplication.h"
+#include "app/QuelvoxApplication.h"
 
 #include <QMessageBox>
 

@@ -1,8 +1,8 @@
-#include "ReceiveOutcome.h"
+#include "app/ReceiveOutcome.h"
 
-#include "ListFile.h"
-#include "SafeFileWrite.h"
-#include "TransferState.h"
+#include "app/TransferState.h"
+#include "channellist/ListFile.h"
+#include "channellist/SafeFileWrite.h"
 
 #include <algorithm>
 

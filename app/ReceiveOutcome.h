@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Messages.h"
-#include "UserDialogs.h"
+#include "i18n/Messages.h"
+#include "ui/UserDialogs.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
-#include "FieldReader.h"
-#include "FieldWriter.h"
+#include "channellist/FieldReader.h"
+#include "channellist/FieldWriter.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "TerminalText.h"
+#include "app/TerminalText.h"
 
 QString TerminalTextFilter::toDisplay(const std::string& bytes) {
     QString text;

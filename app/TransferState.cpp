@@ -1,4 +1,4 @@
-#include "TransferState.h"
+#include "app/TransferState.h"
 
 namespace {
 bool isSoftwareType(int type) {

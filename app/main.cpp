@@ -1,7 +1,7 @@
-#include "AppWindows.h"
-#include "HelpViewer.h"
-#include "QtUserDialogs.h"
-#include "QuelvoxApplication.h"
+#include "app/AppWindows.h"
+#include "app/QuelvoxApplication.h"
+#include "help/HelpViewer.h"
+#include "ui/QtUserDialogs.h"
 
 #include <QScreen>
 

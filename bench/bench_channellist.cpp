@@ -1,7 +1,7 @@
-#include "ChannelListModel.h"
-#include "ListCrc32.h"
-#include "ListEditorPrompts.h"
-#include "ListFile.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListCrc32.h"
+#include "channellist/ListEditorPrompts.h"
+#include "channellist/ListFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -7,10 +7,10 @@
 //                time-outs;
 //   worker CPU : CPU time of the worker thread during the data phase, in % of
 //                one core (goal: below 5 %).
-#include "ComThread.h"
-#include "CommPort.h"
-#include "SimProcess.h"
-#include "TransferHost.h"
+#include "serial/ComThread.h"
+#include "serial/CommPort.h"
+#include "tests/serial/TransferHost.h"
+#include "tests/support/SimProcess.h"
 
 #include <benchmark/benchmark.h>
 

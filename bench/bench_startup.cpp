@@ -1,8 +1,8 @@
 // Program start to the first shown main window (offscreen): every window
 // created in start-up order, the settings file read, ports scanned, the
 // language applied, the main window shown and painted once.
-#include "AppWindows.h"
-#include "Settings.h"
+#include "app/AppWindows.h"
+#include "app/Settings.h"
 
 #include <QApplication>
 #include <QDir>

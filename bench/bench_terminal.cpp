@@ -3,9 +3,9 @@
 //    once with a silent line and once with an unfinished line waiting;
 //  - latency from the Enter key (AppendChar('\r')) to the first byte of the
 //    line at the far end (goal: below 80 ms).
-#include "CommPort.h"
-#include "Pty.h"
-#include "TermThread.h"
+#include "serial/CommPort.h"
+#include "serial/TermThread.h"
+#include "tests/support/Pty.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "ChannelListImage.h"
+#include "channellist/ChannelListImage.h"
 
-#include "FieldReader.h"
-#include "ListFile.h"
+#include "channellist/FieldReader.h"
+#include "channellist/ListFile.h"
 
 #include <vector>
 

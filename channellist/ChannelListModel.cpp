@@ -1,7 +1,7 @@
-#include "ChannelListModel.h"
+#include "channellist/ChannelListModel.h"
 
-#include "ListEditorPrompts.h"
-#include "Messages.h"
+#include "channellist/ListEditorPrompts.h"
+#include "i18n/Messages.h"
 
 #include <cstdio>
 #include <memory>

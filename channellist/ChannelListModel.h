@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChannelListImage.h"
-#include "Grid.h"
+#include "channellist/ChannelListImage.h"
+#include "channellist/Grid.h"
 
 #include <array>
 #include <cstdint>

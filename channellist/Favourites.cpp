@@ -1,6 +1,6 @@
 // Favourite numbers: writing the favourites grid back into the records and
 // repairing numbers that are shared or leave gaps.
-#include "ChannelListModel.h"
+#include "channellist/ChannelListModel.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "FieldReader.h"
+#include "channellist/FieldReader.h"
 
 #include <QFile>
 #include <algorithm>

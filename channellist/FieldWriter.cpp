@@ -1,4 +1,4 @@
-#include "FieldWriter.h"
+#include "channellist/FieldWriter.h"
 
 #include <algorithm>
 

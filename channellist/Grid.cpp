@@ -1,4 +1,4 @@
-#include "Grid.h"
+#include "channellist/Grid.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 // The fill operations: the channel grid and the favourites grid of the
 // current view, with the maps from their rows to channel slots.
-#include "ChannelListModel.h"
+#include "channellist/ChannelListModel.h"
 
-#include "Messages.h"
+#include "i18n/Messages.h"
 
 #include <algorithm>
 #include <charconv>

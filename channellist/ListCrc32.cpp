@@ -1,4 +1,4 @@
-#include "ListCrc32.h"
+#include "channellist/ListCrc32.h"
 
 #include <array>
 

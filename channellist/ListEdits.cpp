@@ -1,9 +1,9 @@
 // Cut, copy, paste and row moves on the channel table. The table holds TV and
 // radio records interleaved; the view shows one kind, and these operations
 // keep the records of the other kind in their order.
-#include "ChannelListModel.h"
+#include "channellist/ChannelListModel.h"
 
-#include "ListEditorPrompts.h"
+#include "channellist/ListEditorPrompts.h"
 
 #include <algorithm>
 

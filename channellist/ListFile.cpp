@@ -1,11 +1,11 @@
-#include "ListFile.h"
+#include "channellist/ListFile.h"
 
-#include "FieldReader.h"
-#include "FieldWriter.h"
-#include "ListCrc32.h"
-#include "ListEditorPrompts.h"
-#include "Messages.h"
-#include "SafeFileWrite.h"
+#include "channellist/FieldReader.h"
+#include "channellist/FieldWriter.h"
+#include "channellist/ListCrc32.h"
+#include "channellist/ListEditorPrompts.h"
+#include "channellist/SafeFileWrite.h"
+#include "i18n/Messages.h"
 
 #include <algorithm>
 #include <array>

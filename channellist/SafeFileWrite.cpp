@@ -1,4 +1,4 @@
-#include "SafeFileWrite.h"
+#include "channellist/SafeFileWrite.h"
 
 #include <QSaveFile>
 

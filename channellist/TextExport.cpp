@@ -1,8 +1,8 @@
-#include "TextExport.h"
+#include "channellist/TextExport.h"
 
-#include "ListEditorPrompts.h"
-#include "Messages.h"
-#include "SafeFileWrite.h"
+#include "channellist/ListEditorPrompts.h"
+#include "channellist/SafeFileWrite.h"
+#include "i18n/Messages.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChannelListImage.h"
+#include "channellist/ChannelListImage.h"
 
 #include <QString>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ConsoleWorkerHost.h"
+#include "cli/ConsoleWorkerHost.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConsoleProgress.h"
-#include "WorkerHost.h"
+#include "cli/ConsoleProgress.h"
+#include "serial/WorkerHost.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // quelvox-cli export FILE.lst OUT.txt [--lang de|en|fr]
-#include "ChannelListModel.h"
-#include "CliCommand.h"
-#include "ListCommands.h"
-#include "Messages.h"
-#include "TextExport.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/TextExport.h"
+#include "cli/CliCommand.h"
+#include "cli/ListCommands.h"
+#include "i18n/Messages.h"
 
 #include <memory>
 #include <ostream>

@@ -1,8 +1,8 @@
 // quelvox-cli info FILE.lst
-#include "ChannelListModel.h"
-#include "CliCommand.h"
-#include "ListCommands.h"
-#include "ListFile.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListFile.h"
+#include "cli/CliCommand.h"
+#include "cli/ListCommands.h"
 
 #include <bitset>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "ListCommands.h"
+#include "cli/ListCommands.h"
 
-#include "ChannelListModel.h"
-#include "ListFile.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListFile.h"
 
 #include <QFile>
 #include <ostream>

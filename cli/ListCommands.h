@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "ListEditorPrompts.h"
-#include "Messages.h"
+#include "channellist/ListEditorPrompts.h"
+#include "cli/CliCommand.h"
+#include "i18n/Messages.h"
 
 #include <QString>
 #include <optional>

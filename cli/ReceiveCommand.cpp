@@ -3,16 +3,16 @@
 // The main window's "Daten empfangen..." on the console: configure and open
 // the port, run the list-receive worker, close the port, check the list's
 // checksum and save it through a temporary file.
-#include "CliCommand.h"
-#include "CommPort.h"
-#include "ConsoleProgress.h"
-#include "ConsoleWorkerHost.h"
-#include "InterruptWatch.h"
-#include "ListCommands.h"
-#include "ListFile.h"
-#include "ListReceive.h"
-#include "Messages.h"
-#include "SafeFileWrite.h"
+#include "channellist/ListFile.h"
+#include "channellist/SafeFileWrite.h"
+#include "cli/CliCommand.h"
+#include "cli/ConsoleProgress.h"
+#include "cli/ConsoleWorkerHost.h"
+#include "cli/InterruptWatch.h"
+#include "cli/ListCommands.h"
+#include "i18n/Messages.h"
+#include "serial/CommPort.h"
+#include "serial/ListReceive.h"
 
 #include <QFileInfo>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // quelvox-cli: the channel-list model of Quelvox on the command line.
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 #include <iostream>
 #include <string>

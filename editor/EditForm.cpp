@@ -1,7 +1,7 @@
-#include "EditForm.h"
+#include "editor/EditForm.h"
 
-#include "ShellBuilder.h"
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
+#include "ui/ShellBuilder.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "EditTransponder.h"
+#include "editor/EditTransponder.h"
 
-#include "ShellBuilder.h"
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
+#include "ui/ShellBuilder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "i18n/Messages.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "FavForm.h"
+#include "editor/FavForm.h"
 
-#include "ShellBuilder.h"
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
+#include "ui/ShellBuilder.h"
 
 #include <QHBoxLayout>
 #include <QTableWidget>

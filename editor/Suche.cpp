@@ -1,7 +1,7 @@
-#include "Suche.h"
+#include "editor/Suche.h"
 
-#include "ShellBuilder.h"
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
+#include "ui/ShellBuilder.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

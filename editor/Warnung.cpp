@@ -1,6 +1,6 @@
-#include "Warnung.h"
+#include "editor/Warnung.h"
 
-#include "ShellBuilder.h"
+#include "ui/ShellBuilder.h"
 
 #include <QVBoxLayout>
 

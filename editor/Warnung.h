@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Messages.h"
-#include "WindowTexts.h"
+#include "i18n/Messages.h"
+#include "i18n/WindowTexts.h"
 
 #include <QDialog>
 #include <QStringList>

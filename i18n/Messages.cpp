@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "i18n/Messages.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "WindowTexts.h"
+#include "i18n/WindowTexts.h"
 
 #include <iterator>
 

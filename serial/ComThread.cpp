@@ -1,6 +1,6 @@
-#include "ComThread.h"
+#include "serial/ComThread.h"
 
-#include "CommError.h"
+#include "serial/CommError.h"
 
 #include <exception>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Clock.h"
-#include "ListReceive.h"
-#include "Port.h"
-#include "WorkerHost.h"
+#include "serial/Clock.h"
+#include "serial/ListReceive.h"
+#include "serial/Port.h"
+#include "serial/WorkerHost.h"
 
 #include <QThread>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "CommPort.h"
+#include "serial/CommPort.h"
 
-#include "PortList.h"
+#include "serial/PortList.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "ListReceive.h"
+#include "serial/ListReceive.h"
 
 #include <algorithm>
 #include <cstring>

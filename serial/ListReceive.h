@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReceiverDialogue.h"
+#include "serial/ReceiverDialogue.h"
 
 #include <array>
 #include <cstdint>

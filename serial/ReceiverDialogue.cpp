@@ -1,6 +1,6 @@
-#include "ReceiverDialogue.h"
+#include "serial/ReceiverDialogue.h"
 
-#include "WorkerLog.h"
+#include "serial/WorkerLog.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "Port.h"
-#include "WorkerHost.h"
+#include "serial/Clock.h"
+#include "serial/Port.h"
+#include "serial/WorkerHost.h"
 
 #include <array>
 #include <atomic>

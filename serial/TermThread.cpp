@@ -1,6 +1,6 @@
-#include "TermThread.h"
+#include "serial/TermThread.h"
 
-#include "CommError.h"
+#include "serial/CommError.h"
 
 #include <chrono>
 

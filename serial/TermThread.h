@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Clock.h"
-#include "Port.h"
-#include "Terminal.h"
-#include "TerminalCommandBuffer.h"
-#include "WorkerHost.h"
+#include "serial/Clock.h"
+#include "serial/Port.h"
+#include "serial/Terminal.h"
+#include "serial/TerminalCommandBuffer.h"
+#include "serial/WorkerHost.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "Terminal.h"
+#include "serial/Terminal.h"
 
-#include "WorkerLog.h"
+#include "serial/WorkerLog.h"
 
 #include <cstring>
 

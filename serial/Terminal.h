@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Clock.h"
-#include "Port.h"
-#include "TerminalCommandBuffer.h"
-#include "WorkerHost.h"
+#include "serial/Clock.h"
+#include "serial/Port.h"
+#include "serial/TerminalCommandBuffer.h"
+#include "serial/WorkerHost.h"
 
 #include <array>
 #include <atomic>

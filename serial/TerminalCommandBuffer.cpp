@@ -1,4 +1,4 @@
-#include "TerminalCommandBuffer.h"
+#include "serial/TerminalCommandBuffer.h"
 
 bool TerminalCommandBuffer::append(char c) {
     if (c == 0)

@@ -1,4 +1,4 @@
-#include "WorkerLog.h"
+#include "serial/WorkerLog.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
-#include "ComErrorReport.h"
-#include "QtUserDialogs.h"
+#include "app/ComErrorReport.h"
+#include "ui/QtUserDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "EditForm.h"
-#include "HelpViewer.h"
+#include "editor/EditForm.h"
+#include "help/HelpViewer.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListCrc32.h"
+#include "channellist/ListCrc32.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,11 +2,11 @@
 // receiver on a pseudo-terminal. The window's and the receiver's own pauses
 // run 20 times faster; the serial read time-outs are real, so every receive
 // ends with one silent read of about 1.3 s.
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "ComThread.h"
-#include "ListBlocks.h"
-#include "SimProcess.h"
+#include "serial/ComThread.h"
+#include "tests/app/ListBlocks.h"
+#include "tests/support/SimProcess.h"
 
 #include <QAction>
 #include <QDir>

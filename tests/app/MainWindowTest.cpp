@@ -1,7 +1,7 @@
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "AboutBox.h"
-#include "HelpViewer.h"
+#include "app/AboutBox.h"
+#include "help/HelpViewer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Going online and offline against a pseudo-terminal that plays the receiver.
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "Pty.h"
-#include "TermThread.h"
+#include "serial/TermThread.h"
+#include "tests/support/Pty.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "PortScan.h"
+#include "app/PortScan.h"
 
 #include <gtest/gtest.h>
 

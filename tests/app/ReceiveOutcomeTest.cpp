@@ -1,9 +1,9 @@
 // What a finished list receive leaves behind: the saved file, the box and the
 // state, for every way a receive can end.
-#include "ReceiveOutcome.h"
-#include "ListBlocks.h"
-#include "Messages.h"
-#include "TransferState.h"
+#include "app/ReceiveOutcome.h"
+#include "app/TransferState.h"
+#include "i18n/Messages.h"
+#include "tests/app/ListBlocks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The transfer commands where no list arrives: the guard going offline, a
 // port that cannot be set up or opened, the cancelled save dialog. Virtual
 // time; a pseudo-terminal stands in for the device.
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "ComThread.h"
-#include "Pty.h"
-#include "TermThread.h"
+#include "serial/ComThread.h"
+#include "serial/TermThread.h"
+#include "tests/support/Pty.h"
 
 #include <QAction>
 #include <QToolButton>

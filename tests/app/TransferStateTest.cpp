@@ -1,6 +1,6 @@
 // The file-type table through which the workers reach the main window's
 // buffers, sizes and names.
-#include "TransferState.h"
+#include "app/TransferState.h"
 
 #include <gtest/gtest.h>
 

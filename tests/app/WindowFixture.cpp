@@ -1,11 +1,11 @@
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
-#include "AboutBox.h"
-#include "EditForm.h"
-#include "EditTransponder.h"
-#include "FavForm.h"
-#include "Suche.h"
-#include "Warnung.h"
+#include "app/AboutBox.h"
+#include "editor/EditForm.h"
+#include "editor/EditTransponder.h"
+#include "editor/FavForm.h"
+#include "editor/Suche.h"
+#include "editor/Warnung.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

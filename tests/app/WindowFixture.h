@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AppWindows.h"
-#include "FakeDialogs.h"
-#include "Messages.h"
-#include "Settings.h"
-#include "WindowTexts.h"
+#include "app/AppWindows.h"
+#include "app/Settings.h"
+#include "i18n/Messages.h"
+#include "i18n/WindowTexts.h"
+#include "tests/support/FakeDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ListTestSupport.h"
-#include "Messages.h"
+#include "i18n/Messages.h"
+#include "tests/channellist/ListTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>

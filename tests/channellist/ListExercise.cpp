@@ -1,10 +1,10 @@
-#include "ListExercise.h"
+#include "tests/channellist/ListExercise.h"
 
-#include "ChannelListModel.h"
-#include "ListCrc32.h"
-#include "ListEditorPrompts.h"
-#include "ListFile.h"
-#include "TextExport.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListCrc32.h"
+#include "channellist/ListEditorPrompts.h"
+#include "channellist/ListFile.h"
+#include "channellist/TextExport.h"
 
 #include <cstdlib>
 #include <memory>

@@ -1,10 +1,10 @@
-#include "ListFile.h"
-#include "FieldReader.h"
-#include "FileBytes.h"
-#include "FieldWriter.h"
-#include "ListCrc32.h"
-#include "ListTestSupport.h"
-#include "Messages.h"
+#include "channellist/ListFile.h"
+#include "channellist/FieldReader.h"
+#include "channellist/FieldWriter.h"
+#include "channellist/ListCrc32.h"
+#include "i18n/Messages.h"
+#include "tests/channellist/ListTestSupport.h"
+#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <csignal>

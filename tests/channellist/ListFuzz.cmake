@@ -28,7 +28,7 @@ add_custom_command(
     COMMAND ${QUELVOX_FUZZ_CXX} -std=c++20 -g -O1 -fPIC
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
         -D_GLIBCXX_ASSERTIONS
-        -I${channellist_dir} -I${i18n_dir}
+        -I${CMAKE_SOURCE_DIR}
         "-I$<JOIN:$<TARGET_PROPERTY:Qt6::Core,INTERFACE_INCLUDE_DIRECTORIES>,;-I>"
         ${fuzz_sources}
         $<TARGET_LINKER_FILE:Qt6::Core>

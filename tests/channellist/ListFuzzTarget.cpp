@@ -1,5 +1,5 @@
 // libFuzzer entry: arbitrary bytes as a list file.
-#include "ListExercise.h"
+#include "tests/channellist/ListExercise.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     exerciseListBytes(data, size);

@@ -1,7 +1,7 @@
-#include "ListTestSupport.h"
+#include "tests/channellist/ListTestSupport.h"
 
-#include "FieldReader.h"
-#include "ListFile.h"
+#include "channellist/FieldReader.h"
+#include "channellist/ListFile.h"
 
 namespace listtest {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChannelListImage.h"
-#include "ChannelListModel.h"
-#include "ListEditorPrompts.h"
+#include "channellist/ChannelListImage.h"
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListEditorPrompts.h"
 
 #include <QDir>
 #include <QString>

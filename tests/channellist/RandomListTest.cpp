@@ -1,6 +1,6 @@
-#include "ListExercise.h"
-#include "ListFile.h"
-#include "ListTestSupport.h"
+#include "channellist/ListFile.h"
+#include "tests/channellist/ListExercise.h"
+#include "tests/channellist/ListTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>

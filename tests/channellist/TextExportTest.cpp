@@ -1,6 +1,6 @@
-#include "TextExport.h"
-#include "ListTestSupport.h"
-#include "Messages.h"
+#include "channellist/TextExport.h"
+#include "i18n/Messages.h"
+#include "tests/channellist/ListTestSupport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

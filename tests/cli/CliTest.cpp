@@ -1,12 +1,12 @@
 // Runs the built quelvox-cli on list files made here and checks its output
 // files and exit codes.
-#include "ChannelListImage.h"
-#include "FieldReader.h"
-#include "FileBytes.h"
-#include "ListCrc32.h"
-#include "ListFile.h"
-#include "Messages.h"
-#include "TextExport.h"
+#include "channellist/ChannelListImage.h"
+#include "channellist/FieldReader.h"
+#include "channellist/ListCrc32.h"
+#include "channellist/ListFile.h"
+#include "channellist/TextExport.h"
+#include "i18n/Messages.h"
+#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <QProcess>

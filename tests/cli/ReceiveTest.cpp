@@ -1,9 +1,9 @@
 // quelvox-cli receive against the stand-in receiver on a pseudo-terminal, and
 // the console progress it draws. The read time-outs are real (about 1.3 s of
 // silence ends each stream); the dialogue's own pauses are compressed.
-#include "ConsoleProgress.h"
-#include "ListCrc32.h"
-#include "SimProcess.h"
+#include "channellist/ListCrc32.h"
+#include "cli/ConsoleProgress.h"
+#include "tests/support/SimProcess.h"
 
 #include <QDir>
 #include <QFile>

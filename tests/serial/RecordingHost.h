@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkerHost.h"
+#include "serial/WorkerHost.h"
 
 #include <mutex>
 #include <string>

@@ -1,4 +1,4 @@
-#include "FakeDialogs.h"
+#include "tests/support/FakeDialogs.h"
 
 void FakeDialogs::message(QWidget*, const QString& caption, const QString& text, Icon icon) {
     shown.append({Shown::Kind::Message, caption, text, icon});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldReader.h"
+#include "channellist/FieldReader.h"
 
 #include <QFile>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ScriptedPort.h"
+#include "tests/support/ScriptedPort.h"
 
-#include "CommError.h"
+#include "serial/CommError.h"
 
 #include <cerrno>
 #include <cstring>

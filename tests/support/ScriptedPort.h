@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "CommError.h"
-#include "Port.h"
+#include "serial/Clock.h"
+#include "serial/CommError.h"
+#include "serial/Port.h"
 
 #include <cstdint>
 #include <deque>

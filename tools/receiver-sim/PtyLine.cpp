@@ -1,4 +1,4 @@
-#include "PtyLine.h"
+#include "tools/receiver-sim/PtyLine.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "Receiver.h"
+#include "tools/receiver-sim/Receiver.h"
 
-#include "SampleList.h"
+#include "tools/receiver-sim/SampleList.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimOptions.h"
+#include "tools/receiver-sim/SimOptions.h"
 
 #include <chrono>
 #include <cstdint>

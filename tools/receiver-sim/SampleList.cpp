@@ -1,4 +1,4 @@
-#include "SampleList.h"
+#include "tools/receiver-sim/SampleList.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "SimOptions.h"
+#include "tools/receiver-sim/SimOptions.h"
 
 #include <cstdlib>
 #include <cstring>

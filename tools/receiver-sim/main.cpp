@@ -1,9 +1,9 @@
 // receiver-sim: a stand-in receiver on a pseudo-terminal, for trying Quelvox and
 // for its integration tests without hardware.
-#include "PtyLine.h"
-#include "Receiver.h"
-#include "SampleList.h"
-#include "SimOptions.h"
+#include "tools/receiver-sim/PtyLine.h"
+#include "tools/receiver-sim/Receiver.h"
+#include "tools/receiver-sim/SampleList.h"
+#include "tools/receiver-sim/SimOptions.h"
 
 #include <csignal>
 #include <cstdio>

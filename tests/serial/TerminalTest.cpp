@@ -1,7 +1,7 @@
 // The online terminal's state machine with a scripted receiver in virtual time.
-#include "RecordingHost.h"
-#include "ScriptedPort.h"
-#include "Terminal.h"
+#include "serial/Terminal.h"
+#include "tests/serial/RecordingHost.h"
+#include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
 

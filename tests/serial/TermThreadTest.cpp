@@ -1,7 +1,7 @@
 // The terminal's worker thread: a scripted receiver, real thread, short waits.
-#include "RecordingHost.h"
-#include "ScriptedPort.h"
-#include "TermThread.h"
+#include "serial/TermThread.h"
+#include "tests/serial/RecordingHost.h"
+#include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
 

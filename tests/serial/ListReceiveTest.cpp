@@ -1,10 +1,10 @@
 // The list receive in virtual time: handshake, "500", the stream until the
 // line falls silent, the cut between the markers, standby, the log.
-#include "CommError.h"
-#include "ListReceive.h"
-#include "ListStreams.h"
-#include "ScriptedPort.h"
-#include "TransferHost.h"
+#include "serial/ListReceive.h"
+#include "serial/CommError.h"
+#include "tests/serial/ListStreams.h"
+#include "tests/serial/TransferHost.h"
+#include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
 

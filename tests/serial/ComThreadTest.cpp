@@ -1,12 +1,12 @@
 // TComThread: the list receive on its own thread. First with the scripted
 // port, then over a real pseudo-terminal against the stand-in receiver.
-#include "ComThread.h"
-#include "CommError.h"
-#include "CommPort.h"
-#include "ListStreams.h"
-#include "ScriptedPort.h"
-#include "SimProcess.h"
-#include "TransferHost.h"
+#include "serial/ComThread.h"
+#include "serial/CommError.h"
+#include "serial/CommPort.h"
+#include "tests/serial/ListStreams.h"
+#include "tests/serial/TransferHost.h"
+#include "tests/support/ScriptedPort.h"
+#include "tests/support/SimProcess.h"
 
 #include <gtest/gtest.h>
 

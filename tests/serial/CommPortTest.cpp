@@ -1,6 +1,6 @@
 // TCommPort over real pseudo-terminals: time-outs in (compressed) real time.
-#include "CommPort.h"
-#include "Pty.h"
+#include "serial/CommPort.h"
+#include "tests/support/Pty.h"
 
 #include <gtest/gtest.h>
 

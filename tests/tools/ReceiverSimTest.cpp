@@ -1,5 +1,5 @@
 // The stand-in receiver over its pseudo-terminal, talked to as the PC would.
-#include "SimProcess.h"
+#include "tests/support/SimProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CommPort.h"
-#include "PortList.h"
+#include "serial/PortList.h"
+#include "serial/CommPort.h"
 
 #include <gtest/gtest.h>
 

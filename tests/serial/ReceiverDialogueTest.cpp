@@ -1,8 +1,8 @@
 // The dialogue the three transfer workers share with the receiver: command
 // framing, the response window, and every row of the connection handshake.
-#include "ReceiverDialogue.h"
-#include "ScriptedPort.h"
-#include "TransferHost.h"
+#include "serial/ReceiverDialogue.h"
+#include "tests/serial/TransferHost.h"
+#include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 // The real boxes and standard dialogs.
 class QtUserDialogs : public UserDialogs {
