@@ -13,6 +13,7 @@
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -90,6 +91,13 @@ int pollTimeout(int64_t deadline) {
 
 [[noreturn]] void fail(uint8_t code, int systemError) {
     throw ECommError(code, systemError);
+}
+
+// Serial lines are character devices; anything else gets no lock file and
+// fails on its own when opened as a terminal.
+bool isCharacterDevice(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
 }
 
 } // namespace
@@ -178,10 +186,20 @@ void TCommPort::Open() {
     if (devicePath_.empty() && portName_.rfind("COM", 0) == 0)
         SetPort(portName_.substr(3));
 
+    // The lock file first, before opening disturbs the line of a program
+    // that holds it. A lock folder we may not write does not stop us; the
+    // exclusive open below still guards the device.
+    if (isCharacterDevice(devicePath_) &&
+        lock_.acquire(devicePath_) == PortLock::Outcome::HeldByOther)
+        fail(CE_OpenFailed, EBUSY);
+
     // Non-blocking descriptor: every wait is a poll() with the time-outs above.
     fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0)
-        fail(CE_OpenFailed, errno);
+    if (fd_ < 0) {
+        const int error = errno;
+        lock_.release();
+        fail(CE_OpenFailed, error);
+    }
     // Without sharing: TIOCEXCL turns away later openers (except root), the
     // lock also those of root. A busy device is an open failure.
     if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
@@ -226,6 +244,7 @@ void TCommPort::closeDescriptor() {
         ::close(fd_);
     }
     fd_ = -1;
+    lock_.release();
 }
 
 void TCommPort::Close() {
@@ -238,9 +257,13 @@ void TCommPort::Close() {
         // it must never be closed a second time (it may belong to someone else
         // by then). The port stays marked open until a Close succeeds.
         fd_ = -1;
-        if (result != 0)
-            fail(CE_CloseFailed, errno);
+        if (result != 0) {
+            const int error = errno;
+            lock_.release();
+            fail(CE_CloseFailed, error);
+        }
     }
+    lock_.release();
     isOpen_ = false;
 }
 

@@ -3,14 +3,16 @@
 #include "serial/Clock.h"
 #include "serial/CommError.h"
 #include "serial/Port.h"
+#include "serial/PortLock.h"
 
 #include <cstdint>
 #include <string>
 
 // The program's access to the serial line: one device at a time, raw 8N1 at
-// the configured rate, opened exclusively. Read time-outs as the receiver
-// dialogue expects them: first byte within capacity x 1 ms + 250 ms, end of a
-// burst after a 15 ms gap. Every failure throws ECommError.
+// the configured rate, opened exclusively and under the device's lock file
+// (PortLock; a device locked by a live process fails to open). Read time-outs
+// as the receiver dialogue expects them: first byte within capacity x 1 ms +
+// 250 ms, end of a burst after a 15 ms gap. Every failure throws ECommError.
 class TCommPort : public Port {
 public:
     explicit TCommPort(Clock& clock = SteadyClock::instance());
@@ -65,4 +67,5 @@ private:
     uint8_t stopBits_ = 0;
     int fd_ = -1;
     int wakeFd_ = -1; // eventfd that InterruptRead signals
+    PortLock lock_;
 };
