@@ -13,9 +13,9 @@ constexpr CliCommand commands[] = {
     {"info", "FILE.lst",
      "receiver type, TV and radio channels, used transponders, checksum (exit 1 when wrong)",
      runInfo},
-    {"export", "FILE.lst OUT.txt [--lang de|en|fr]",
+    {"export", "FILE.lst OUT.txt [--lang de|en|fr] [--force]",
      "write the list as a text file (German unless --lang says otherwise)", runExport},
-    {"resave", "FILE.lst OUT.lst",
+    {"resave", "FILE.lst OUT.lst [--force]",
      "load, repair favourites and save with fresh checksums, as the editor's Save does", runResave},
     {"receive", "--port DEVICE OUT.lst [--lang de|en|fr]",
      "fetch the receiver's channel list (DEVICE: a device path or a COM port number) "

@@ -2,7 +2,7 @@
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
 #include "cli/CliCommand.h"
-#include "cli/ListCommands.h"
+#include "cli/InputFile.h"
 
 #include <bitset>
 #include <memory>
@@ -11,13 +11,15 @@
 int runInfo(const std::vector<std::string>& args, CliContext& context) {
     if (args.size() != 1)
         return usageError(context, "info needs exactly one list file (info FILE.lst)");
+    const std::optional<InputFile> input = readInputFile(args[0], ListFileBytes, context);
+    if (!input)
+        return ExitUsage;
+    if (input->size != ListFileBytes)
+        context.err << "quelvox-cli: warning: " << args[0] << " is " << input->size
+                    << " bytes, a list file has " << ListFileBytes << "\n";
     auto model = std::make_unique<ChannelListModel>();
     ChannelListImage& image = model->image;
-    const ListLoadResult result = loadListFileChecked(image, argumentPath(args[0]));
-    if (result == ListLoadResult::Unreadable) {
-        context.err << "quelvox-cli: cannot read " << args[0] << "\n";
-        return ExitUsage;
-    }
+    const ListLoadResult result = loadListBytes(image, input->bytes.data(), input->bytes.size());
 
     const int count = countChannels(image);
     int tv = 0;

@@ -2,6 +2,7 @@
 
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
+#include "cli/InputFile.h"
 
 #include <QFile>
 #include <ostream>
@@ -14,15 +15,44 @@ QString argumentPath(const std::string& argument) {
     return QFile::decodeName(QByteArray::fromStdString(argument));
 }
 
+std::string parseListArguments(const std::vector<std::string>& args, const std::string& command,
+                               bool takesLanguage, ListCommandArgs& parsed) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--force") {
+            parsed.force = true;
+        } else if (takesLanguage && args[i] == "--lang") {
+            if (i + 1 >= args.size())
+                return "--lang needs one of de, en, fr";
+            if (!languageFromCode(args[++i], parsed.language))
+                return "unknown language '" + args[i] + "' (use de, en or fr)";
+        } else if (args[i].rfind("--", 0) == 0) {
+            return "unknown option '" + args[i] + "' for " + command;
+        } else {
+            parsed.files.push_back(args[i]);
+        }
+    }
+    return {};
+}
+
 std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::string& path,
-                                         CliContext& context) {
-    const ListLoadResult result = loadListFileChecked(model.image, argumentPath(path));
-    if (result == ListLoadResult::Unreadable) {
-        context.err << "quelvox-cli: cannot read " << path << "\n";
+                                         bool force, CliContext& context) {
+    const std::optional<InputFile> input = readInputFile(path, ListFileBytes, context);
+    if (!input)
+        return std::nullopt;
+    // Anything else would come out as a list with valid checksums.
+    if (input->size != ListFileBytes && !force) {
+        context.err << "quelvox-cli: " << path << " is " << input->size
+                    << " bytes, not a list file of " << ListFileBytes
+                    << " bytes (--force loads it, missing bytes as 0)\n";
         return std::nullopt;
     }
+    const bool valid = loadListBytes(model.image, input->bytes.data(), input->bytes.size()) ==
+                       ListLoadResult::Valid;
+    if (!valid)
+        context.err << "quelvox-cli: " << path << ": "
+                    << i18n::text(i18n::Msg::ChecksumWrong).toLocal8Bit().toStdString() << "\n";
     LoadedList loaded{};
-    loaded.checksumHolds = result == ListLoadResult::Valid;
+    loaded.checksumHolds = valid;
     loaded.favouritesRepaired = model.repairFavourites();
     model.channelCount = countChannels(model.image);
     return loaded;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 class ChannelListModel;
 
@@ -23,16 +24,30 @@ private:
 // A command-line argument as a file path.
 QString argumentPath(const std::string& argument);
 
+// The arguments of a command that reads a list file: file names in order,
+// --force, and --lang where the command takes it.
+struct ListCommandArgs {
+    std::vector<std::string> files;
+    i18n::Language language = i18n::Language::German;
+    bool force = false;
+};
+
+// Empty on success, else the one-line complaint.
+std::string parseListArguments(const std::vector<std::string>& args, const std::string& command,
+                               bool takesLanguage, ListCommandArgs& parsed);
+
 struct LoadedList {
     bool checksumHolds;
     bool favouritesRepaired;
 };
 
 // Loads a list file into the model as the editor does (load, repair
-// favourites, count channels). Nothing, after an error line, when the file
-// cannot be read.
+// favourites, count channels), and reports a wrong checksum on the error
+// stream as the editor reports it. A file of another size than a list file
+// is refused unless force is set; then missing bytes read as 0. Nothing,
+// after an error line, when the file is refused or cannot be read.
 std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::string& path,
-                                         CliContext& context);
+                                         bool force, CliContext& context);
 
 // The language named by a --lang value (de, en, fr); false for any other text.
 bool languageFromCode(const std::string& code, i18n::Language& language);

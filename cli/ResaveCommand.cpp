@@ -1,4 +1,4 @@
-// quelvox-cli resave FILE.lst OUT.lst
+// quelvox-cli resave FILE.lst OUT.lst [--force]
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
 #include "cli/CliCommand.h"
@@ -8,11 +8,16 @@
 #include <ostream>
 
 int runResave(const std::vector<std::string>& args, CliContext& context) {
-    if (args.size() != 2)
+    ListCommandArgs parsed;
+    if (const std::string complaint = parseListArguments(args, "resave", false, parsed);
+        !complaint.empty())
+        return usageError(context, complaint);
+    if (parsed.files.size() != 2)
         return usageError(context, "resave needs a list file and an output file "
-                                   "(resave FILE.lst OUT.lst)");
+                                   "(resave FILE.lst OUT.lst [--force])");
     auto model = std::make_unique<ChannelListModel>();
-    const std::optional<LoadedList> loaded = loadForCommand(*model, args[0], context);
+    const std::optional<LoadedList> loaded =
+        loadForCommand(*model, parsed.files[0], parsed.force, context);
     if (!loaded)
         return ExitUsage;
     if (!loaded->checksumHolds)
@@ -23,5 +28,6 @@ int runResave(const std::vector<std::string>& args, CliContext& context) {
     model->repairFavourites();
     model->channelCount = countChannels(model->image);
     ConsoleFileReporter reporter(context);
-    return saveListFile(model->image, argumentPath(args[1]), reporter) ? ExitOk : ExitFailed;
+    return saveListFile(model->image, argumentPath(parsed.files[1]), reporter) ? ExitOk
+                                                                               : ExitFailed;
 }

@@ -13,10 +13,15 @@ void printHelp(std::ostream& out) {
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary
             << "\n";
     out << "  --help\n      this text\n\n"
+           "Input files must be regular files. export and resave refuse a file that is\n"
+           "not 185026 bytes long, the size of a list file; --force loads it all the same\n"
+           "(missing bytes read as 0). A wrong checksum is reported and, by resave,\n"
+           "replaced with a correct one.\n\n"
            "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold;\n"
            "receive: no list arrived, it was corrupt or the transfer was cancelled),\n"
-           "2 wrong use, a file that cannot be read, or (receive) a port that cannot be\n"
-           "opened or a list file that cannot be written.\n"
+           "2 wrong use, a file that cannot be read or is refused as above, or (receive)\n"
+           "a port that cannot be opened (or is locked by another program) or a list file\n"
+           "that cannot be written.\n"
            "receive writes its transfer log to logRead.txt in the working directory.\n";
 }
 

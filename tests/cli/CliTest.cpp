@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -137,6 +139,10 @@ TEST_F(CliTest, ResaveKeepsCarriedBytesAndWritesChecksums) {
     const CliRun run = runCli({"resave", path("in.lst"), path("out.lst")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Checksum was wrong"), std::string::npos);
+    EXPECT_NE(
+        run.err.find("in.lst: Ung\xC3\xBCltige Checksumme, wird beim Abspeichern korrigiert!"),
+        std::string::npos)
+        << run.err;
     EXPECT_NE(run.out.find("Favourite numbers repaired"), std::string::npos);
 
     const std::vector<uint8_t> saved = readAll(path("out.lst"));
@@ -195,7 +201,7 @@ TEST_F(CliTest, WrongUseGivesOneLineAndExitTwo) {
     }
     const CliRun help = runCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"info", "export", "resave"})
+    for (const char* command : {"info", "export", "resave", "--force"})
         EXPECT_NE(help.out.find(command), std::string::npos);
 }
 
@@ -206,4 +212,47 @@ TEST_F(CliTest, FailedWritesExitOne) {
     run = runCli({"resave", path("list.lst"), dir.path()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
+
+TEST_F(CliTest, InputsThatAreNoListFileAreRefused) {
+    // Neither a FIFO without a writer nor a directory or device is waited on.
+    ASSERT_EQ(mkfifo(path("fifo").toLocal8Bit().constData(), 0600), 0);
+    const std::string fifo = path("fifo").toStdString();
+    ASSERT_EQ(symlink(path("list.lst").toLocal8Bit().constData(),
+                      path("link.lst").toLocal8Bit().constData()),
+              0);
+    writeAll(path("empty.lst"), {});
+    std::vector<uint8_t> longer = original;
+    longer.push_back(0);
+    writeAll(path("long.lst"), longer);
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* err; // part of the error text
+    } cases[] = {
+        {{"info", path("fifo")}, 2, "it is a FIFO, not a regular file"},
+        {{"export", path("fifo"), path("o.txt")}, 2, "it is a FIFO"},
+        {{"resave", path("fifo"), path("o.lst"), "--force"}, 2, "it is a FIFO"},
+        {{"info", dir.path()}, 2, "it is a directory"},
+        {{"resave", "/dev/zero", path("o.lst")}, 2, "it is a device"},
+        {{"info", path("link.lst")}, 0, ""},
+        {{"resave", path("empty.lst"), path("o.lst")}, 2, "is 0 bytes, not a list file of 185026"},
+        {{"export", path("long.lst"), path("o.txt")}, 2, "is 185027 bytes"},
+        {{"export", "--force", path("long.lst"), path("o.txt")}, 0, ""},
+        {{"info", path("empty.lst")}, 1, "empty.lst is 0 bytes, a list file has 185026"},
+        {{"resave", path("empty.lst"), path("o.lst"), "--force"}, 0, "Ung\xC3\xBCltige Checksumme"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(path("o.lst"));
+        const CliRun run = runCli(c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, c.exitCode) << what << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << what << "\n" << run.err;
+        if (c.exitCode == 2) {
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_FALSE(QFile::exists(path("o.lst"))) << what;
+        }
+    }
+    EXPECT_EQ(readAll(path("o.lst")).size(), ListFileBytes) << "forced resave of an empty file";
+    EXPECT_TRUE(readAll(path("empty.lst")).empty());
 }
