@@ -1,7 +1,5 @@
 #include "app/AboutBox.h"
 
-#include "i18n/WindowTexts.h"
-
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
@@ -30,10 +28,10 @@ QString fromLatin1(const std::string& text) {
 } // namespace
 
 TForm2::TForm2(const std::string& commentText, const std::string& footerText, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : LanguageWindow(i18n::Window::Form2, parent,
+                     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Info"));
     setFixedSize(349, 447);
 
     auto* layout = new QVBoxLayout(this);
@@ -51,7 +49,7 @@ TForm2::TForm2(const std::string& commentText, const std::string& footerText, QW
     }
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
 
-    Title = namedLabel(this, "Title", QStringLiteral("Quelvox v1.03 - Editor"), true);
+    Title = namedLabel(this, "Title", {}, true);
     Comment = namedLabel(this, "Comment", fromLatin1(commentText), true);
     Footer = namedLabel(this, "Footer", fromLatin1(footerText), false);
     layout->addStretch(1);
@@ -60,13 +58,10 @@ TForm2::TForm2(const std::string& commentText, const std::string& footerText, QW
     layout->addStretch(1);
     layout->addWidget(Footer);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-}
-
-void TForm2::applyLanguage(i18n::Language language) {
-    i18n::applyWindowTexts(this, i18n::Window::Form2, language);
+    applyStartupTexts();
 }

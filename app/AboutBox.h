@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QDialog>
 
@@ -10,12 +10,11 @@ class QLabel;
 
 // The about box "Info": picture ("logo.bmp" of the working directory, if
 // there is one), title, the comment and footer texts of the settings file.
-class TForm2 : public QDialog {
+class TForm2 : public ui::LanguageWindow<QDialog> {
     Q_OBJECT
 public:
     TForm2(const std::string& commentText, const std::string& footerText,
            QWidget* parent = nullptr);
-    void applyLanguage(i18n::Language language);
 
     QLabel* Image1 = nullptr;
     QLabel* Title = nullptr;

@@ -1,36 +1,25 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "ui/WindowRegistry.h"
 
-#include <memory>
+class ChannelListModel;
+class Clock;
+class TForm1;
+class UserDialogs;
 
-class TForm2;
-class TSuche;
-class TWarnung1;
-class TWarnung2;
-class TWarnung3;
-class TWarnung4;
-class TFavForm;
-class TEditForm;
-class TEditTransponder;
-
-// Every window of the program, created once at start in this order and alive
-// until the end: main window, about box, find dialog, the four warnings,
-// favourites, editor, transponder dialog. Only the main window is shown.
-struct AppWindows {
+// Builds every window of the program once at start, main window first, and
+// keeps them in the registry until the end. Only the main window is shown.
+class AppWindows {
+public:
+    AppWindows(UserDialogs& dialogs, Clock& clock, ChannelListModel& list);
     AppWindows(UserDialogs& dialogs, Clock& clock);
-    ~AppWindows();
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<TSuche> Suche;
-    std::unique_ptr<TWarnung1> Warnung1;
-    std::unique_ptr<TWarnung2> Warnung2;
-    std::unique_ptr<TWarnung3> Warnung3;
-    std::unique_ptr<TWarnung4> Warnung4;
-    std::unique_ptr<TFavForm> FavForm;
-    std::unique_ptr<TEditForm> EditForm;
-    std::unique_ptr<TEditTransponder> EditTransponder;
+    TForm1& mainWindow() { return *mainWindow_; }
+    const ui::WindowRegistry& registry() const { return registry_; }
+
+private:
+    ui::WindowRegistry registry_;
+    TForm1* mainWindow_ = nullptr;
 };

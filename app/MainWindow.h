@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/PortScan.h"
+#include "app/Settings.h"
 #include "app/TerminalText.h"
-#include "app/TransferState.h"
+#include "app/GuiCallGate.h"
 #include "i18n/Messages.h"
 #include "serial/Clock.h"
 #include "serial/CommPort.h"
 #include "serial/PortList.h"
-#include "serial/WorkerHost.h"
+#include "transfer/TransferHost.h"
+#include "transfer/TransferState.h"
+#include "ui/LanguageWindow.h"
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
@@ -33,65 +36,47 @@ class QToolButton;
 class QThread;
 class TComThread;
 class TTermThread;
-class TForm2;
-class TSuche;
-class TWarnung1;
-class TWarnung2;
-class TWarnung3;
-class TWarnung4;
-class TFavForm;
-class TEditForm;
-class TEditTransponder;
+class TWorkerThread;
 namespace i18n {
 class DialogTexts;
+}
+namespace ui {
+class WindowRegistry;
 }
 
 // The main window: the terminal view with the program's menus, tool bar and
 // status line. Its handlers keep their component names; the work sits in
 // plain classes (Settings, PortScanResult, comErrorBoxes, the workers).
+// Controls are private; checks reach them by their component names.
 //
-// The window is split over several files: MainWindowLayout.cpp (controls,
-// menus), MainWindowPorts.cpp (settings, port menu, port report),
-// MainWindowTexts.cpp (start-up captions), MainWindowTerminal.cpp
-// (online/offline), MainWindowHost.cpp (what workers
-// ask of the window), MainWindowTransfers.cpp (the transfer commands, the
-// start of a worker and the completion handlers) and MainWindowCommands.cpp
-// (the other commands).
-class TForm1 : public QMainWindow, public WorkerHost {
+// The window is split over several files: MainWindowLayout.cpp (controls),
+// MainWindowMenus.cpp (menus and their commands), MainWindowPorts.cpp
+// (settings, port menu, port report), MainWindowTerminal.cpp
+// (online/offline), MainWindowHost.cpp (what workers ask of the window),
+// MainWindowTransfers.cpp (the transfer commands, the start of a worker and
+// the completion handlers) and MainWindowCommands.cpp (the other commands).
+class TForm1 : public ui::LanguageWindow<QMainWindow>, public WorkerDisplay {
     Q_OBJECT
 public:
-    // The other windows of the program, created after this one; the language
-    // commands reach them all, "Info" and the editor button show two of them.
-    struct PeerWindows {
-        TForm2* Form2 = nullptr;
-        TSuche* Suche = nullptr;
-        TWarnung1* Warnung1 = nullptr;
-        TWarnung2* Warnung2 = nullptr;
-        TWarnung3* Warnung3 = nullptr;
-        TWarnung4* Warnung4 = nullptr;
-        TFavForm* FavForm = nullptr;
-        TEditForm* EditForm = nullptr;
-        TEditTransponder* EditTransponder = nullptr;
-    };
     using PortScanner = std::function<QList<SerialPortEntry>()>;
 
     // clock: every pause of the window (500 ms before a port is closed) and
-    // the time base of the port and the terminal worker.
-    TForm1(UserDialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+    // the time base of the port and the terminal worker. windows: every window
+    // of the program, for the language commands, "Info" and the editor button.
+    TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& windows,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void setPeerWindows(const PeerWindows& peers) { peers_ = peers; }
     // Where the port scan gets the ports from (PortList::scan by default).
     void setPortScanner(PortScanner scanner) { portScanner_ = std::move(scanner); }
 
-    // --- program-wide values and window state --------------------------------
-    uint8_t PortNumber = 1;
-    int32_t BaudRate = 115200;
-    int32_t LanguageId = 2;
-    std::string TitleText;   // Latin-1, at most 20 bytes
-    std::string CommentText; // at most 30
-    std::string FooterText;  // at most 50
-    bool SettingsFileRead = false;
+    // The values of "Quelvox.dat" as the window uses them: read at start,
+    // changed by the port, baud-rate and language commands.
+    const Settings& settings() const { return settings_; }
+    bool terminalOnline() const { return TerminalOnline; }
+    TTermThread* termThread() const;
+    TComThread* comThread() const;
+    TCommPort* listPort() const { return ListPort.get(); }
 
     // Buffers, sizes, file names and flags of the transfers: the one place
     // they live. The names below are short ways to the ones the terminal and
@@ -101,8 +86,11 @@ public:
 
 private:
     TransferState transfer_;
+    // What the workers ask: the state above, the display calls below.
+    TransferHost workerHost_{transfer_, *this};
+    GuiCallGate guiCalls_{*this};
 
-public:
+    // Window state; only the window's own code and its workers touch it.
     uint8_t& LastTransfer = transfer_.LastTransfer;
     std::atomic<bool>& ListBusy = transfer_.ListBusy;
     std::atomic<bool>& UpdateBusy = transfer_.UpdateBusy;
@@ -114,6 +102,9 @@ public:
     // no such worker runs.
     QPointer<TComThread> ComThread;
     std::atomic<bool> TerminalOnline{false};
+
+    Settings settings_;
+    const ui::WindowRegistry& windows_;
 
     // --- controls (component names) ------------------------------------------
     QWidget* Panel1 = nullptr;
@@ -167,6 +158,7 @@ public:
     i18n::DialogTexts* OpenDialog1 = nullptr;
     i18n::DialogTexts* SaveDialog1 = nullptr;
 
+public:
     // --- start-up, settings, ports (MainWindowPorts.cpp) ---------------------
     void FormShow();
     void PortScan();
@@ -217,7 +209,7 @@ public:
         std::atomic<bool>* busy = nullptr;
         std::function<void()> beforeOpen;
         std::function<void()> afterOpen;
-        std::function<QThread*()> create;
+        std::function<TWorkerThread*()> create;
         void (TForm1::*done)() = nullptr;
     };
     // True when the worker runs. Otherwise the busy flag is cleared, the
@@ -227,24 +219,16 @@ public:
     bool SaveList();
     void ComThreadDone();
     void ComClosePort();
-    // Ends every transfer worker and waits for it (the window is closing).
+    // The window is closing: workers get no more answers, every worker is
+    // cancelled and waited for, without its completion handler.
     void stopTransferWorkers();
 
     // The status line's text.
     QString statusText() const;
     void setStatusText(const QString& text);
 
-    // --- WorkerHost (MainWindowHost.cpp); callable from a worker thread ------
+    // --- worker display (MainWindowHost.cpp); callable from a worker thread --
     void GetComPort(std::string& name) override;
-    uint8_t* GetFileBuffer(int type) override;
-    int32_t GetFileSize(int type) override;
-    void GetFirmFileName(int type, std::string& name) override;
-    uint8_t* GetChReceivedBuffer() override;
-    void SetReceivedStatus(uint8_t status) override { transfer_.ReceivedStatus = status; }
-    void SetReceivedChListSize(int32_t size) override { transfer_.ReceivedSize = size; }
-    void SetListAccepted(bool accepted) override { transfer_.ListAccepted = accepted; }
-    void SetUpdateDone(bool done) override { transfer_.UpdateDone = done; }
-    void SetUserCancelled(bool cancelled) override { transfer_.UserCancelled = cancelled; }
     void ShowStatus(const std::string& line) override;
     void InsertTerminalText(const std::string& text) override;
     void ClearInputField() override;
@@ -262,12 +246,11 @@ private:
     void buildPortMenu(QMenu* settings);
     void buildTerminalView();
     void connectCommands();
-    void setStartupTexts();
 
     void readSettings();
-    void configurePort(TCommPort& port);
     void closeListPortAfterPause();
-    void applyLanguage(i18n::Language language, QAction* item, const char* helpFile);
+    // The language commands: every window's texts, the messages, the help file.
+    void switchLanguage(i18n::Language language, QAction* item, const char* helpFile);
     void setOnlineStatus();
     void showOnlineControls(bool online);
     void forwardTypedChar(char key);
@@ -277,7 +260,6 @@ private:
 
     UserDialogs& dialogs_;
     Clock& clock_;
-    PeerWindows peers_;
     PortScanner portScanner_;
     TerminalTextFilter terminalFilter_;
     std::atomic<bool> closing_{false};

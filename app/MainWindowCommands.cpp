@@ -1,18 +1,13 @@
 // The main window's commands other than ports and the terminal.
 #include "app/MainWindow.h"
 
-#include "app/AboutBox.h"
 #include "app/ComErrorReport.h"
-#include "editor/EditForm.h"
-#include "editor/EditTransponder.h"
-#include "editor/FavForm.h"
-#include "editor/Suche.h"
-#include "editor/Warnung.h"
 #include "help/HelpViewer.h"
-#include "i18n/WindowTexts.h"
+#include "ui/WindowRegistry.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTimer>
@@ -60,51 +55,37 @@ void TForm1::HelpIndex1Click() {
 }
 
 void TForm1::Info1Click() {
-    if (peers_.Form2)
-        peers_.Form2->exec();
+    if (auto* about = windows_.find<QDialog>(i18n::Window::Form2))
+        about->exec();
 }
 
 void TForm1::SpeedButton5Click() {
-    if (!peers_.EditForm)
+    QWidget* editor = windows_.window(i18n::Window::EditForm);
+    if (!editor)
         return;
-    peers_.EditForm->show();
-    peers_.EditForm->raise();
-    peers_.EditForm->activateWindow();
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
 }
 
 void TForm1::Englisch1Click() {
-    applyLanguage(i18n::Language::English, Englisch1, "helpen.chm");
+    switchLanguage(i18n::Language::English, Englisch1, "helpen.chm");
 }
 
 void TForm1::Deutsch1Click() {
-    applyLanguage(i18n::Language::German, Deutsch1, "helpde.chm");
+    switchLanguage(i18n::Language::German, Deutsch1, "helpde.chm");
 }
 
 void TForm1::Franzsisch1Click() {
-    applyLanguage(i18n::Language::French, Franzsisch1, "helpfr.chm");
+    switchLanguage(i18n::Language::French, Franzsisch1, "helpfr.chm");
 }
 
-void TForm1::applyLanguage(i18n::Language language, QAction* item, const char* helpFile) {
-    LanguageId = static_cast<int32_t>(language);
+void TForm1::switchLanguage(i18n::Language language, QAction* item, const char* helpFile) {
+    settings_.LanguageId = static_cast<int32_t>(language);
     for (QAction* choice : {Englisch1, Deutsch1, Franzsisch1})
         choice->setChecked(choice == item);
 
-    i18n::applyWindowTexts(this, i18n::Window::Form1, language);
-    if (peers_.Form2)
-        peers_.Form2->applyLanguage(language);
-    if (peers_.Suche)
-        peers_.Suche->applyLanguage(language);
-    if (peers_.EditForm)
-        peers_.EditForm->applyLanguage(language);
-    if (peers_.FavForm)
-        peers_.FavForm->applyLanguage(language);
-    for (TWarnung* warning :
-         {static_cast<TWarnung*>(peers_.Warnung1), static_cast<TWarnung*>(peers_.Warnung2),
-          static_cast<TWarnung*>(peers_.Warnung3), static_cast<TWarnung*>(peers_.Warnung4)})
-        if (warning)
-            warning->applyLanguage(language);
-    if (peers_.EditTransponder)
-        peers_.EditTransponder->applyLanguage(language);
+    windows_.applyLanguage(language);
     i18n::applyMessages(language);
 
     help::setCurrentHelpFile(QString::fromLatin1(helpFile));

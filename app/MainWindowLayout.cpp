@@ -1,10 +1,11 @@
-// Construction of the main window: tool bar, menus, terminal view, status line.
+// Construction of the main window: tool bar, terminal view, status line.
 #include "app/MainWindow.h"
 
 #include "app/Settings.h"
 
 #include "app/ToolIcons.h"
 #include "i18n/WindowTexts.h"
+#include "serial/ComThread.h"
 #include "serial/TermThread.h"
 
 #include <QAction>
@@ -34,39 +35,12 @@ QToolButton* toolButton(QWidget* panel, const char* name, int x, ToolIcon icon) 
     return button;
 }
 
-QMenu* namedMenu(QMenuBar* bar, const char* name) {
-    QMenu* menu = bar->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QMenu* namedSubmenu(QMenu* parent, const char* name) {
-    QMenu* menu = parent->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-// A menu command. Check marks are the handlers' business, as in the menus'
-// design: the automatic toggle of a checkable item is undone first.
-template <typename Fn> void onTriggered(QAction* item, QObject* context, Fn handler) {
-    QObject::connect(item, &QAction::triggered, context, [item, handler] {
-        if (item->isCheckable())
-            item->setChecked(!item->isChecked());
-        handler();
-    });
-}
-
-QAction* namedItem(QMenu* menu, const char* name, QKeySequence key = {}) {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    return action;
-}
-
 } // namespace
 
-TForm1::TForm1(UserDialogs& dialogs, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), portScanner_(&PortList::scan) {
+TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& windows,
+               QWidget* parent)
+    : LanguageWindow(i18n::Window::Form1, parent), windows_(windows), dialogs_(dialogs),
+      clock_(clock), portScanner_(&PortList::scan) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(BuiltInCaption));
     setWindowIcon(toolIcon(ToolIcon::PortReport));
@@ -90,7 +64,7 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, QWidget* parent)
     OpenDialog1 = new i18n::DialogTexts(QStringLiteral("OpenDialog1"), this, {}, {});
     SaveDialog1 = new i18n::DialogTexts(QStringLiteral("SaveDialog1"), this, {}, {});
 
-    setStartupTexts();
+    applyStartupTexts();
     connectCommands();
     installCommErrorNotifier();
     readSettings();
@@ -118,6 +92,14 @@ TForm1::~TForm1() {
     }
 }
 
+TTermThread* TForm1::termThread() const {
+    return TermThread;
+}
+
+TComThread* TForm1::comThread() const {
+    return ComThread;
+}
+
 void TForm1::buildToolBar() {
     Panel1 = new QWidget(centralWidget());
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -142,7 +124,7 @@ void TForm1::buildToolBar() {
     SpeedButton5 = toolButton(fixed, "SpeedButton5", 320, ToolIcon::Editor);
     PrintButton = toolButton(fixed, "PrintButton", 352, ToolIcon::Print);
 
-    LabelSend = new QLabel(QStringLiteral("Send"), fixed);
+    LabelSend = new QLabel(fixed);
     LabelSend->setObjectName(QStringLiteral("LabelSend"));
     LabelSend->setGeometry(408, 0, 30, 33);
     MaskEdit1 = new QLineEdit(fixed);
@@ -189,109 +171,4 @@ void TForm1::buildTerminalView() {
     RichEdit1->setFont(font);
     RichEdit1->installEventFilter(this);
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(RichEdit1, 1);
-}
-
-void TForm1::buildMenus() {
-    QMenuBar* bar = menuBar();
-    Programm1 = namedMenu(bar, "Programm1");
-    EinstellungenSpeichern1 = namedItem(Programm1, "EinstellungenSpeichern1");
-    Beenden1 = namedItem(Programm1, "Beenden1");
-
-    Einstellungen1 = namedMenu(bar, "Einstellungen1");
-    buildPortMenu(Einstellungen1);
-    Baudrate = namedSubmenu(Einstellungen1, "Baudrate");
-    N115200 = namedItem(Baudrate, "N115200");
-    N115200->setCheckable(true);
-    N115200->setChecked(true);
-    N115200->setEnabled(false);
-    System1 = namedSubmenu(Einstellungen1, "System1");
-    System1->menuAction()->setVisible(false);
-    SystemType = namedItem(System1, "SystemType");
-    Einstellungen1->addSeparator();
-    OnLine1 = namedItem(Einstellungen1, "OnLine1");
-    OnLine1->setCheckable(true);
-    OffLine1 = namedItem(Einstellungen1, "OffLine1");
-    OffLine1->setCheckable(true);
-    OffLine1->setChecked(true);
-    OffLine1->setEnabled(false);
-    Einstellungen1->addSeparator();
-    ReceiverTest1 = namedItem(Einstellungen1, "ReceiverTest1");
-    ReceiverTest1->setCheckable(true);
-    ReceiverTest1->setVisible(false);
-    Sprache1 = namedSubmenu(Einstellungen1, "Sprache1");
-    Englisch1 = namedItem(Sprache1, "Englisch1");
-    Deutsch1 = namedItem(Sprache1, "Deutsch1");
-    Franzsisch1 = namedItem(Sprache1, "Franzsisch1");
-    for (QAction* language : {Englisch1, Deutsch1, Franzsisch1})
-        language->setCheckable(true);
-
-    Datentransfer1 = namedMenu(bar, "Datentransfer1");
-    Datensenden1 = namedItem(Datentransfer1, "Datensenden1", QKeySequence(Qt::CTRL | Qt::Key_S));
-    Datenempfangen1 =
-        namedItem(Datentransfer1, "Datenempfangen1", QKeySequence(Qt::CTRL | Qt::Key_E));
-    LetztenTransferwiederholen1 = namedItem(Datentransfer1, "LetztenTransferwiederholen1",
-                                            QKeySequence(Qt::CTRL | Qt::Key_X));
-    LetztenTransferwiederholen1->setEnabled(false);
-
-    Werkzeug1 = namedMenu(bar, "Werkzeug1");
-    SenderlistenEditor1 = namedItem(Werkzeug1, "SenderlistenEditor1");
-    Drucken1 = namedItem(Werkzeug1, "Drucken1", QKeySequence(Qt::CTRL | Qt::Key_D));
-
-    Ansicht1 = namedMenu(bar, "Ansicht1");
-    NeueAnzeige1 = namedItem(Ansicht1, "NeueAnzeige1");
-    PortEinstellung1 = namedItem(Ansicht1, "PortEinstellung1");
-
-    Help1 = namedMenu(bar, "Help1");
-    HelpIndex1 = namedItem(Help1, "HelpIndex1", QKeySequence(Qt::Key_F1));
-    Info1 = namedItem(Help1, "Info1", QKeySequence(Qt::Key_F2));
-}
-
-void TForm1::buildPortMenu(QMenu* settings) {
-    Port1 = namedSubmenu(settings, "Port1");
-    // Device path and description of each port show as tooltip and status tip.
-    Port1->setToolTipsVisible(true);
-    for (int i = 0; i < PortScanResult::MaxItems; ++i) {
-        const QByteArray name = "COM" + QByteArray::number(i + 1) + "1";
-        QAction* item = namedItem(Port1, name.constData());
-        item->setText(QStringLiteral("COM%1").arg(i + 1));
-        item->setCheckable(true);
-        item->setVisible(false);
-        onTriggered(item, this, [this, i] { PortItemClick(i); });
-        PortItems[static_cast<std::size_t>(i)] = item;
-    }
-}
-
-void TForm1::connectCommands() {
-    const struct {
-        QAction* item;
-        QToolButton* button;
-        void (TForm1::*handler)();
-    } commands[] = {
-        {EinstellungenSpeichern1, nullptr, &TForm1::EinstellungenSpeichern1Click},
-        {Beenden1, nullptr, &TForm1::Beenden1Click},
-        {N115200, nullptr, &TForm1::N115200Click},
-        {OnLine1, SpeedButton2, &TForm1::OnLine1Click},
-        {OffLine1, SpeedButton1, &TForm1::OffLine1Click},
-        {ReceiverTest1, nullptr, &TForm1::ReceiverTest1Click},
-        {Englisch1, nullptr, &TForm1::Englisch1Click},
-        {Deutsch1, nullptr, &TForm1::Deutsch1Click},
-        {Franzsisch1, nullptr, &TForm1::Franzsisch1Click},
-        {Datensenden1, SpeedButton3, &TForm1::Datensenden1Click},
-        {Datenempfangen1, SpeedButton4, &TForm1::Datenempfangen1Click},
-        {LetztenTransferwiederholen1, RedoButton, &TForm1::RedoButtonClick},
-        {nullptr, CancelButton, &TForm1::CancelButtonClick},
-        {SenderlistenEditor1, SpeedButton5, &TForm1::SpeedButton5Click},
-        {Drucken1, PrintButton, &TForm1::Drucken1Click},
-        {NeueAnzeige1, AnsichtNeuButton, &TForm1::NeueAnzeige1Click},
-        {PortEinstellung1, PortEinstButton, &TForm1::PortEinstellung1Click},
-        {HelpIndex1, nullptr, &TForm1::HelpIndex1Click},
-        {Info1, nullptr, &TForm1::Info1Click},
-    };
-    for (const auto& c : commands) {
-        const auto handler = c.handler;
-        if (c.item)
-            onTriggered(c.item, this, [this, handler] { (this->*handler)(); });
-        if (c.button)
-            connect(c.button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
 }

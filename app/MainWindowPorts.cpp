@@ -9,20 +9,15 @@
 #include <QShowEvent>
 
 void TForm1::readSettings() {
-    const auto settings = Settings::read(QString::fromLatin1(Settings::FileName));
-    if (!settings) {
+    const auto read = Settings::read(QString::fromLatin1(Settings::FileName));
+    if (!read) {
         dialogs_.message(this, QStringLiteral("Quelvox"),
                          QStringLiteral("Error open Quelvox.dat !!!"), UserDialogs::Icon::Warning);
         return;
     }
-    SettingsFileRead = true;
-    PortNumber = settings->PortNumber;
-    BaudRate = settings->BaudRate;
-    LanguageId = settings->LanguageId;
-    TitleText = settings->TitleText;
-    CommentText = settings->CommentText;
-    FooterText = settings->FooterText;
-    setWindowTitle(settings->windowCaption());
+    settings_ = *read;
+    settings_.fileRead = true;
+    setWindowTitle(settings_.windowCaption());
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -34,7 +29,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
     PortScan();
-    switch (LanguageId) {
+    switch (settings_.LanguageId) {
     case 1:
         Englisch1Click();
         break;
@@ -51,7 +46,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::PortScan() {
-    const PortScanResult scan = PortScanResult::from(portScanner_(), PortNumber);
+    const PortScanResult scan = PortScanResult::from(portScanner_(), settings_.PortNumber);
     if (scan.outcome == PortScanResult::Outcome::NoPorts) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::NoComPort),
                          UserDialogs::Icon::Warning);
@@ -90,26 +85,19 @@ void TForm1::PortItemClick(int index) {
     // Captions always come from the port scan ("&COMn"); one that names no
     // number leaves the port as it was.
     if (const auto number = portNumberFromCaption(chosen->text()))
-        PortNumber = static_cast<uint8_t>(*number);
+        settings_.PortNumber = static_cast<uint8_t>(*number);
     PrintPortSettings();
 }
 
 void TForm1::PrintPortSettings() {
     RichEdit1->setPlainText(
         i18n::text(i18n::Msg::PortSettingsHeading) +
-        QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(PortNumber));
+        QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(settings_.PortNumber));
     RichEdit1->moveCursor(QTextCursor::End);
 }
 
 void TForm1::EinstellungenSpeichern1Click() {
-    Settings settings;
-    settings.PortNumber = PortNumber;
-    settings.BaudRate = BaudRate;
-    settings.LanguageId = LanguageId;
-    settings.TitleText = TitleText;
-    settings.CommentText = CommentText;
-    settings.FooterText = FooterText;
-    switch (settings.write(QString::fromLatin1(Settings::FileName))) {
+    switch (settings_.write(QString::fromLatin1(Settings::FileName))) {
     case Settings::SaveResult::Saved:
         break;
     case Settings::SaveResult::TextWriteFailed:
@@ -125,12 +113,12 @@ void TForm1::EinstellungenSpeichern1Click() {
 void TForm1::N115200Click() {
     OffLine1Click();
     N115200->setChecked(true);
-    BaudRate = 115200;
+    settings_.BaudRate = 115200;
     FormShow();
 }
 
 void TForm1::GetComPort(std::string& name) {
-    const QString status = QStringLiteral("%1, ").arg(PortNumber);
+    const QString status = QStringLiteral("%1, ").arg(settings_.PortNumber);
     runOnGuiThread([this, status] { setStatusText(status); });
     std::lock_guard lock(comPortNameMutex_);
     name = comPortName_.toLatin1().toStdString();

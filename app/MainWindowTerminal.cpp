@@ -10,8 +10,6 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include <exception>
-
 void TForm1::OnLine1Click() {
     if (ListBusy || UpdateBusy) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
@@ -23,24 +21,17 @@ void TForm1::OnLine1Click() {
         return;
     if (!ListPort)
         ListPort = std::make_unique<TCommPort>(clock_);
-    try {
-        configurePort(*ListPort);
-        TerminalOnline = true;
-        ListPort->Open();
-        auto* worker = new TTermThread(*ListPort, *this, clock_);
+    WorkerStart start;
+    start.port = ListPort.get();
+    start.busy = &TerminalOnline;
+    start.create = [this] {
+        auto* worker = new TTermThread(*ListPort, workerHost_, clock_);
         TermThread = worker;
-        connect(worker, &QThread::finished, this, &TForm1::TermThreadDone);
-        worker->start();
-    } catch (const ECommError& error) {
-        TerminalOnline = false;
-        ShowComError(error.ErrorCode);
+        return worker;
+    };
+    start.done = &TForm1::TermThreadDone;
+    if (!startWorker(start))
         return;
-    } catch (const std::exception& error) {
-        TerminalOnline = false;
-        dialogs_.message(this, QStringLiteral("Quelvox"), QString::fromLocal8Bit(error.what()),
-                         UserDialogs::Icon::Warning);
-        return;
-    }
     showOnlineControls(true);
     RichEdit1->setFocus();
     FormShow();
@@ -58,6 +49,10 @@ void TForm1::TermThreadDone() {
     closeListPortAfterPause();
     TerminalOnline = false;
     showOnlineControls(false);
+    // The worker also ends when the line drops: the status line must not go
+    // on reporting the connection (unless a transfer has taken it over).
+    if (!transfer_.ListBusy && !transfer_.UpdateBusy)
+        setStatusText(i18n::text(i18n::Msg::StatusOffline));
     // The worker has ended; release it once its thread is fully gone.
     if (TermThread) {
         TermThread->deleteLater();
@@ -90,7 +85,7 @@ void TForm1::showOnlineControls(bool online) {
 
 void TForm1::setOnlineStatus() {
     setStatusText(i18n::text(i18n::Msg::StatusOnlinePrefix) +
-                  QStringLiteral("%1, %2").arg(PortNumber).arg(BaudRate));
+                  QStringLiteral("%1, %2").arg(settings_.PortNumber).arg(settings_.BaudRate));
 }
 
 void TForm1::ReceiverTest1Click() {

@@ -24,6 +24,8 @@ struct Settings {
     std::string TitleText;
     std::string CommentText;
     std::string FooterText;
+    // Not stored: the values came from the file (else they are the defaults).
+    bool fileRead = false;
 
     using Block = std::array<uint8_t, FileSize>;
 

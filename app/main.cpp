@@ -1,5 +1,7 @@
 #include "app/AppWindows.h"
+#include "app/MainWindow.h"
 #include "app/QuelvoxApplication.h"
+#include "channellist/ChannelListModel.h"
 #include "help/HelpViewer.h"
 #include "ui/QtUserDialogs.h"
 
@@ -10,11 +12,12 @@ int main(int argc, char** argv) {
     help::setCurrentHelpFile(QStringLiteral("helpde.chm"));
 
     QtUserDialogs dialogs;
-    AppWindows windows(dialogs, SteadyClock::instance());
+    AppWindows windows(dialogs, SteadyClock::instance(), channelList());
+    TForm1& mainWindow = windows.mainWindow();
     // Sized to the screen first: without a window manager "maximised" is
     // only a hint nobody acts on.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        windows.Form1->resize(screen->availableGeometry().size());
-    windows.Form1->showMaximized();
+        mainWindow.resize(screen->availableGeometry().size());
+    mainWindow.showMaximized();
     return app.exec();
 }

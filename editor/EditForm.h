@@ -1,19 +1,20 @@
 #pragma once
 
-#include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QMainWindow>
 
+class ChannelListModel;
 class QTableWidget;
 class QMenu;
+class UserDialogs;
 
 // The channel-list editor window. For now its frame: menus, tool bar, the
 // channel grid and the dialog texts, all named for the language table.
-class TEditForm : public QMainWindow {
+class TEditForm : public ui::LanguageWindow<QMainWindow> {
     Q_OBJECT
 public:
-    explicit TEditForm(QWidget* parent = nullptr);
-    void applyLanguage(i18n::Language language);
+    TEditForm(UserDialogs& dialogs, ChannelListModel& list, QWidget* parent = nullptr);
 
     QTableWidget* StringGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr; // the grid's context menu (Cut2, Copy2, Paste2)
@@ -21,4 +22,7 @@ public:
 private:
     void buildMenus();
     void buildToolBar();
+
+    UserDialogs& dialogs_;
+    ChannelListModel& list_;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QDialog>
 
 // The transponder dialog; for now its frame with the named controls.
-class TEditTransponder : public QDialog {
+class TEditTransponder : public ui::LanguageWindow<QDialog> {
     Q_OBJECT
 public:
     explicit TEditTransponder(QWidget* parent = nullptr);
-    void applyLanguage(i18n::Language language);
 };

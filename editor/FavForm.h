@@ -1,19 +1,24 @@
 #pragma once
 
-#include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QWidget>
 
+class ChannelListModel;
 class QTableWidget;
 class QMenu;
+class UserDialogs;
 
 // The favourites window; for now its frame with the named controls.
-class TFavForm : public QWidget {
+class TFavForm : public ui::LanguageWindow<QWidget> {
     Q_OBJECT
 public:
-    explicit TFavForm(QWidget* parent = nullptr);
-    void applyLanguage(i18n::Language language);
+    TFavForm(UserDialogs& dialogs, ChannelListModel& list, QWidget* parent = nullptr);
 
     QTableWidget* StringGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr; // Paste1, Delete1
+
+private:
+    UserDialogs& dialogs_;
+    ChannelListModel& list_;
 };

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QDialog>
 
 class QLineEdit;
 
 // The find dialog; for now its frame with the named controls.
-class TSuche : public QDialog {
+class TSuche : public ui::LanguageWindow<QDialog> {
     Q_OBJECT
 public:
     explicit TSuche(QWidget* parent = nullptr);
-    void applyLanguage(i18n::Language language);
 
     QLineEdit* Edit1 = nullptr;
 };

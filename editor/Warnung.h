@@ -1,23 +1,15 @@
 #pragma once
 
-#include "i18n/Messages.h"
-#include "i18n/WindowTexts.h"
+#include "ui/LanguageWindow.h"
 
 #include <QDialog>
-#include <QStringList>
 
 // The four warning dialogs of the editor: a title, "ACHTUNG!" and two or
 // three lines of text, closed with OK.
-class TWarnung : public QDialog {
+class TWarnung : public ui::LanguageWindow<QDialog> {
     Q_OBJECT
-public:
-    void applyLanguage(i18n::Language language);
-
 protected:
-    TWarnung(i18n::Window id, const QString& objectName, const QStringList& lines, QWidget* parent);
-
-private:
-    i18n::Window id_;
+    TWarnung(i18n::Window id, const QString& objectName, int lines, QWidget* parent);
 };
 
 class TWarnung1 : public TWarnung {

@@ -119,14 +119,25 @@ QString appliedText(QWidget* window, const WindowTextRow& row) {
     return {};
 }
 
-void applyWindowTexts(QWidget* window, Window id, Language language) {
+namespace {
+template <typename TextOf> void applyColumn(QWidget* window, Window id, TextOf textOf) {
     for (const auto& row : windowTextRows()) {
         if (row.window != id)
             continue;
-        const QString text = windowText(row, language);
+        const QString text = textOf(row);
         if (!text.isNull())
             applyText(window, row, text);
     }
+}
+} // namespace
+
+void applyWindowTexts(QWidget* window, Window id, Language language) {
+    applyColumn(window, id,
+                [language](const WindowTextRow& row) { return windowText(row, language); });
+}
+
+void applyStartupTexts(QWidget* window, Window id) {
+    applyColumn(window, id, [](const WindowTextRow& row) { return startupText(row); });
 }
 
 } // namespace i18n

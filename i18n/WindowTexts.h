@@ -10,9 +10,10 @@
 class QWidget;
 
 // Captions, hints, window titles, dialog titles and filters and grid headings
-// of every window, one row per target with the three languages side by side.
-// A language switch writes one column into all targets; a target without a
-// text in that language keeps what it had.
+// of every window, one row per target with its start-up text and the three
+// languages side by side. A window writes the start-up column into its targets
+// when it is built; a language switch writes one column into all targets, and
+// a target without a text in that language keeps what it had.
 namespace i18n {
 
 enum class Window {
@@ -41,8 +42,9 @@ struct WindowTextRow {
     Window window;
     const char* object; // component name; "" for the window itself
     Property property;
-    int index;      // heading column, else 0
-    const char* de; // UTF-8; nullptr: this language leaves the target alone
+    int index;         // heading column, else 0
+    const char* start; // UTF-8; nullptr: the German text
+    const char* de;    // UTF-8; nullptr: this language leaves the target alone
     const char* en;
     const char* fr;
 };
@@ -52,6 +54,9 @@ std::span<const WindowTextRow> windowTextRows();
 
 // The row's text in a language; a null QString when that language sets none.
 QString windowText(const WindowTextRow& row, Language language);
+// The text the target shows from the window's construction until the first
+// language switch; a null QString when the row has none.
+QString startupText(const WindowTextRow& row);
 
 // The texts of a standard dialog that goes through UserDialogs: a named child
 // object of the window that keeps the dialog's title and filter.
@@ -76,5 +81,7 @@ QString appliedText(QWidget* window, const WindowTextRow& row);
 
 // Writes one language's column into every target of one window.
 void applyWindowTexts(QWidget* window, Window id, Language language);
+// Writes the start-up column into every target of one window.
+void applyStartupTexts(QWidget* window, Window id);
 
 } // namespace i18n

@@ -44,38 +44,40 @@ TEST_F(WindowTest, StartWithoutSettingsFile) {
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Quelvox v0.15 - Editor"));
-    EXPECT_EQ(form().PortNumber, 1);
-    EXPECT_EQ(form().BaudRate, 115200);
-    EXPECT_EQ(form().LanguageId, 2);
-    EXPECT_EQ(form().LastTransfer, 0);
-    EXPECT_FALSE(form().SettingsFileRead);
+    EXPECT_EQ(form().settings().PortNumber, 1);
+    EXPECT_EQ(form().settings().BaudRate, 115200);
+    EXPECT_EQ(form().settings().LanguageId, 2);
+    EXPECT_EQ(form().transfer().LastTransfer, 0);
+    EXPECT_FALSE(form().settings().fileRead);
 
     // German start-up captions, keys, names and hints.
-    EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe"));
-    EXPECT_EQ(form().HelpIndex1->text(), QStringLiteral("&Inhalt"));
-    EXPECT_EQ(form().Datensenden1->text(), QStringLiteral("Daten senden..."));
-    EXPECT_EQ(form().Datensenden1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(form().Info1->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(form().Datenempfangen1->objectName(), QStringLiteral("Datenempfangen1"));
-    EXPECT_EQ(form().AnsichtNeuButton->toolTip(), QString::fromUtf8("Anzeige löschen"));
-    EXPECT_EQ(form().OpenDialog1->title, QString::fromUtf8("Zu sendende Datei auswählen"));
-    EXPECT_EQ(form().SaveDialog1->filter, QStringLiteral("List-Datei (*.lst)|*.lst"));
-    EXPECT_TRUE(form().OffLine1->isChecked());
-    EXPECT_FALSE(form().OffLine1->isEnabled());
-    EXPECT_FALSE(form().LetztenTransferwiederholen1->isEnabled());
-    for (QAction* item : form().PortItems)
+    EXPECT_EQ(menu("Help1")->title(), QStringLiteral("&Hilfe"));
+    EXPECT_EQ(action("HelpIndex1")->text(), QStringLiteral("&Inhalt"));
+    EXPECT_EQ(action("Datensenden1")->text(), QStringLiteral("Daten senden..."));
+    EXPECT_EQ(action("Datensenden1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(action("Info1")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(action("Datenempfangen1")->objectName(), QStringLiteral("Datenempfangen1"));
+    EXPECT_EQ(button("AnsichtNeuButton")->toolTip(), QString::fromUtf8("Anzeige löschen"));
+    EXPECT_EQ(control<i18n::DialogTexts>("OpenDialog1")->title,
+              QString::fromUtf8("Zu sendende Datei auswählen"));
+    EXPECT_EQ(control<i18n::DialogTexts>("SaveDialog1")->filter,
+              QStringLiteral("List-Datei (*.lst)|*.lst"));
+    EXPECT_TRUE(action("OffLine1")->isChecked());
+    EXPECT_FALSE(action("OffLine1")->isEnabled());
+    EXPECT_FALSE(action("LetztenTransferwiederholen1")->isEnabled());
+    for (QAction* item : portItems())
         EXPECT_FALSE(item->isVisible());
 
     show(fakePorts({1, 2}));
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(dialogs.shown.size(), 1); // COM1 is listed: no lost-port message
-    EXPECT_TRUE(form().PortItems[0]->isChecked());
-    EXPECT_TRUE(form().PortItems[1]->isVisible());
-    EXPECT_FALSE(form().PortItems[2]->isVisible());
-    EXPECT_TRUE(form().Deutsch1->isChecked());
-    EXPECT_EQ(form().RichEdit1->toPlainText(),
+    EXPECT_TRUE(portItem(0)->isChecked());
+    EXPECT_TRUE(portItem(1)->isVisible());
+    EXPECT_FALSE(portItem(2)->isVisible());
+    EXPECT_TRUE(action("Deutsch1")->isChecked());
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(),
               report(QStringLiteral("Aktuelle Port-Einstellungen:"), 1));
-    EXPECT_EQ(form().Help1->title(), QStringLiteral("Hilfe"));
+    EXPECT_EQ(menu("Help1")->title(), QStringLiteral("Hilfe"));
 }
 
 TEST_F(WindowTest, StoredEnglishSettingsFile) {
@@ -83,18 +85,18 @@ TEST_F(WindowTest, StoredEnglishSettingsFile) {
     start();
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Lab Quelvox v1.03"));
-    EXPECT_EQ(form().BaudRate, 9600);
-    EXPECT_EQ(windows->Form2->Comment->text(), QStringLiteral("Comment here"));
-    EXPECT_EQ(windows->Form2->Footer->text(), QStringLiteral("Footer line"));
+    EXPECT_EQ(form().settings().BaudRate, 9600);
+    EXPECT_EQ(window<TForm2>(i18n::Window::Form2).Comment->text(), QStringLiteral("Comment here"));
+    EXPECT_EQ(window<TForm2>(i18n::Window::Form2).Footer->text(), QStringLiteral("Footer line"));
 
     show(fakePorts({3, 4}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(form().PortItems[1]->isChecked());
-    EXPECT_FALSE(form().PortItems[0]->isChecked());
-    EXPECT_TRUE(form().Englisch1->isChecked());
-    EXPECT_FALSE(form().Deutsch1->isChecked());
-    EXPECT_EQ(form().Datensenden1->text(), QStringLiteral("Send Data..."));
-    EXPECT_EQ(form().RichEdit1->toPlainText(),
+    EXPECT_TRUE(portItem(1)->isChecked());
+    EXPECT_FALSE(portItem(0)->isChecked());
+    EXPECT_TRUE(action("Englisch1")->isChecked());
+    EXPECT_FALSE(action("Deutsch1")->isChecked());
+    EXPECT_EQ(action("Datensenden1")->text(), QStringLiteral("Send Data..."));
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(),
               report(QStringLiteral("Current COM-Port Setup:"), 4));
     EXPECT_EQ(help::currentHelpFile(), QStringLiteral("helpen.chm"));
     EXPECT_EQ(i18n::text(i18n::Msg::StatusOffline), QStringLiteral("Connection OffLine"));
@@ -105,14 +107,14 @@ TEST_F(WindowTest, UnknownStoredLanguageKeepsGermanDesignTexts) {
         writeSettings(1, 115200, language);
         start();
         show(fakePorts({1}));
-        EXPECT_EQ(form().LanguageId, language);
-        EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe"));
-        EXPECT_EQ(form().OnLine1->text(), QStringLiteral("&On Line"));
-        EXPECT_FALSE(form().Englisch1->isChecked() || form().Deutsch1->isChecked() ||
-                     form().Franzsisch1->isChecked());
+        EXPECT_EQ(form().settings().LanguageId, language);
+        EXPECT_EQ(menu("Help1")->title(), QStringLiteral("&Hilfe"));
+        EXPECT_EQ(action("OnLine1")->text(), QStringLiteral("&On Line"));
+        EXPECT_FALSE(action("Englisch1")->isChecked() || action("Deutsch1")->isChecked() ||
+                     action("Franzsisch1")->isChecked());
         EXPECT_EQ(i18n::text(i18n::Msg::NoComPort), QStringLiteral("No COM-Port detected"));
         // No language command ran, so no port report either.
-        EXPECT_TRUE(form().RichEdit1->toPlainText().isEmpty());
+        EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")->toPlainText().isEmpty());
         windows.reset();
     }
 }
@@ -125,11 +127,11 @@ TEST_F(WindowTest, LostAndMissingPorts) {
     ASSERT_EQ(dialogs.messageTexts(),
               QStringList{QStringLiteral("Saved COM-Port does not exist!")});
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
-    EXPECT_EQ(form().PortNumber, 3);
-    EXPECT_TRUE(form().PortItems[0]->isChecked());
-    EXPECT_FALSE(form().PortItems[1]->isChecked());
-    EXPECT_EQ(form().CBoxPortName->count(), 2);
-    EXPECT_EQ(form().CBoxPortName->currentText(), QStringLiteral("COM3"));
+    EXPECT_EQ(form().settings().PortNumber, 3);
+    EXPECT_TRUE(portItem(0)->isChecked());
+    EXPECT_FALSE(portItem(1)->isChecked());
+    EXPECT_EQ(control<QComboBox>("CBoxPortName")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("CBoxPortName")->currentText(), QStringLiteral("COM3"));
     EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
     windows.reset();
 
@@ -139,8 +141,8 @@ TEST_F(WindowTest, LostAndMissingPorts) {
     start();
     show({});
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("No COM-Port detected")});
-    EXPECT_EQ(form().PortNumber, 7);
-    for (QAction* item : form().PortItems)
+    EXPECT_EQ(form().settings().PortNumber, 7);
+    for (QAction* item : portItems())
         EXPECT_FALSE(item->isVisible());
     // A later scan reads the German slot.
     dialogs.clear();
@@ -153,8 +155,8 @@ TEST_F(WindowTest, ThreeDigitPortNameReadsAsTwoDigits) {
     start();
     show({{QStringLiteral("COM100"), QStringLiteral("/dev/x"), {}}});
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(form().PortItems[0]->text(), QStringLiteral("&COM100"));
-    EXPECT_TRUE(form().PortItems[0]->isChecked());
+    EXPECT_EQ(portItem(0)->text(), QStringLiteral("&COM100"));
+    EXPECT_TRUE(portItem(0)->isChecked());
 }
 
 TEST_F(WindowTest, ExtraPortsOfTheEnvironment) {
@@ -171,27 +173,27 @@ TEST_F(WindowTest, ExtraPortsOfTheEnvironment) {
 
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QStringLiteral("Saved COM-Port does not exist!")});
-    EXPECT_EQ(form().PortNumber, 1);
-    for (QAction* item : form().PortItems)
+    EXPECT_EQ(form().settings().PortNumber, 1);
+    for (QAction* item : portItems())
         EXPECT_TRUE(item->isVisible());
-    EXPECT_EQ(form().CBoxPortName->count(), 19);
-    EXPECT_EQ(form().PortItems[18]->text(), QStringLiteral("&COM19"));
-    EXPECT_TRUE(form().Port1->toolTipsVisible());
+    EXPECT_EQ(control<QComboBox>("CBoxPortName")->count(), 19);
+    EXPECT_EQ(portItem(18)->text(), QStringLiteral("&COM19"));
+    EXPECT_TRUE(menu("Port1")->toolTipsVisible());
     // The extra ports come after the machine's own: the last item shows one.
-    EXPECT_TRUE(form().PortItems[18]->toolTip().startsWith(QStringLiteral("/dev/")));
-    EXPECT_EQ(form().PortItems[18]->statusTip(), form().PortItems[18]->toolTip());
+    EXPECT_TRUE(portItem(18)->toolTip().startsWith(QStringLiteral("/dev/")));
+    EXPECT_EQ(portItem(18)->statusTip(), portItem(18)->toolTip());
 }
 
 TEST_F(WindowTest, ChoosingAPort) {
     start();
     show(fakePorts({2, 12}));
     dialogs.clear();
-    form().PortItems[1]->trigger();
-    EXPECT_EQ(form().PortNumber, 12);
-    EXPECT_TRUE(form().PortItems[1]->isChecked());
-    EXPECT_FALSE(form().PortItems[0]->isChecked());
+    portItem(1)->trigger();
+    EXPECT_EQ(form().settings().PortNumber, 12);
+    EXPECT_TRUE(portItem(1)->isChecked());
+    EXPECT_FALSE(portItem(0)->isChecked());
     EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
-    EXPECT_EQ(form().RichEdit1->toPlainText(),
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(),
               report(QStringLiteral("Aktuelle Port-Einstellungen:"), 12));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -200,45 +202,45 @@ TEST_F(WindowTest, EnableControlsStates) {
     start();
     auto& f = form();
     // Start.
-    EXPECT_TRUE(f.SpeedButton2->isEnabled());
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
-    EXPECT_TRUE(f.SpeedButton3->isEnabled() && f.SpeedButton4->isEnabled());
-    EXPECT_FALSE(f.RedoButton->isEnabled());
-    EXPECT_FALSE(f.CancelButton->isEnabled());
-    EXPECT_TRUE(f.CancelButton->isHidden());
-    EXPECT_TRUE(f.PrintButton->isHidden());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled());
+    EXPECT_FALSE(button("SpeedButton1")->isEnabled());
+    EXPECT_TRUE(button("SpeedButton3")->isEnabled() && button("SpeedButton4")->isEnabled());
+    EXPECT_FALSE(button("RedoButton")->isEnabled());
+    EXPECT_FALSE(button("CancelButton")->isEnabled());
+    EXPECT_TRUE(button("CancelButton")->isHidden());
+    EXPECT_TRUE(button("PrintButton")->isHidden());
 
     f.EnableControls(false); // transfer started
-    EXPECT_FALSE(f.SpeedButton2->isEnabled() || f.SpeedButton3->isEnabled() ||
-                 f.SpeedButton4->isEnabled() || f.RedoButton->isEnabled() ||
-                 f.LetztenTransferwiederholen1->isEnabled());
-    EXPECT_TRUE(f.CancelButton->isEnabled());
-    EXPECT_FALSE(f.CancelButton->isHidden()); // a running transfer can be cancelled
-    EXPECT_TRUE(f.Datensenden1->isEnabled()); // refuses by itself while busy
+    EXPECT_FALSE(button("SpeedButton2")->isEnabled() || button("SpeedButton3")->isEnabled() ||
+                 button("SpeedButton4")->isEnabled() || button("RedoButton")->isEnabled() ||
+                 action("LetztenTransferwiederholen1")->isEnabled());
+    EXPECT_TRUE(button("CancelButton")->isEnabled());
+    EXPECT_FALSE(button("CancelButton")->isHidden()); // a running transfer can be cancelled
+    EXPECT_TRUE(action("Datensenden1")->isEnabled()); // refuses by itself while busy
 
     f.EnableControls(true); // transfer ended
-    EXPECT_TRUE(f.SpeedButton2->isEnabled() && f.SpeedButton3->isEnabled() &&
-                f.SpeedButton4->isEnabled() && f.RedoButton->isEnabled() &&
-                f.LetztenTransferwiederholen1->isEnabled());
-    EXPECT_FALSE(f.CancelButton->isEnabled());
-    EXPECT_TRUE(f.CancelButton->isHidden());
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled() && button("SpeedButton3")->isEnabled() &&
+                button("SpeedButton4")->isEnabled() && button("RedoButton")->isEnabled() &&
+                action("LetztenTransferwiederholen1")->isEnabled());
+    EXPECT_FALSE(button("CancelButton")->isEnabled());
+    EXPECT_TRUE(button("CancelButton")->isHidden());
+    EXPECT_FALSE(button("SpeedButton1")->isEnabled());
 }
 
 TEST_F(WindowTest, TransferCommandsWaitWhileBusy) {
     start();
     dialogs.clear();
-    form().ListBusy = true;
+    form().transfer().ListBusy = true;
     form().Datenempfangen1Click();
     form().OnLine1Click();
-    form().ListBusy = false;
-    form().UpdateBusy = true;
+    form().transfer().ListBusy = false;
+    form().transfer().UpdateBusy = true;
     form().RedoButtonClick();
     const QString wait =
         QStringLiteral("Bitte warten Sie bis der Datentransfer abgeschlossen ist.");
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{wait, wait, wait}));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
-    EXPECT_FALSE(form().TerminalOnline);
+    EXPECT_FALSE(form().terminalOnline());
 }
 
 TEST_F(WindowTest, PrintsTheTerminalViewToPdf) {
@@ -254,7 +256,7 @@ TEST_F(WindowTest, PrintsTheTerminalViewToPdf) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     });
-    form().PrintButton->click(); // hidden, but the same command
+    button("PrintButton")->click(); // hidden, but the same command
     ASSERT_EQ(dialogs.shown.size(), 3);
     const QByteArray bytes = fileBytes(pdf);
     ASSERT_TRUE(bytes.startsWith("%PDF"));
@@ -297,9 +299,9 @@ TEST_F(WindowTest, SaveSettingsChangesOnlyPortAndLanguage) {
     form().EinstellungenSpeichern1Click();
     EXPECT_EQ(fileBytes(QStringLiteral("Quelvox.dat")), before);
 
-    form().PortItems[0]->trigger();
-    form().Franzsisch1->trigger();
-    form().EinstellungenSpeichern1->trigger();
+    portItem(0)->trigger();
+    action("Franzsisch1")->trigger();
+    action("EinstellungenSpeichern1")->trigger();
     const QByteArray after = fileBytes(QStringLiteral("Quelvox.dat"));
     ASSERT_EQ(after.size(), 106);
     EXPECT_EQ(after[0], 3);
@@ -323,23 +325,25 @@ TEST_F(WindowTest, WorkerCallsReachTheGuiThread) {
     });
     EXPECT_TRUE(waitFor([&] { return done.load(); }));
     worker.join();
-    waitFor([&] { return form().ProgressBar1->value() == 42; }, 1000);
+    waitFor([&] { return control<QProgressBar>("ProgressBar1")->value() == 42; }, 1000);
     EXPECT_EQ(name, "COM3");
     EXPECT_EQ(form().statusText(), QStringLiteral("3, "));
-    EXPECT_TRUE(form().RichEdit1->toPlainText().endsWith(QStringLiteral("rx\nstatus line\n")));
-    EXPECT_EQ(form().ProgressBar1->value(), 42);
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")
+                    ->toPlainText()
+                    .endsWith(QStringLiteral("rx\nstatus line\n")));
+    EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 42);
 }
 
 TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
     start();
-    form().RichEdit1->setPlainText(QStringLiteral("abcdef"));
-    QTextCursor caret = form().RichEdit1->textCursor();
+    control<QPlainTextEdit>("RichEdit1")->setPlainText(QStringLiteral("abcdef"));
+    QTextCursor caret = control<QPlainTextEdit>("RichEdit1")->textCursor();
     caret.setPosition(2);
     caret.setPosition(4, QTextCursor::KeepAnchor);
-    form().RichEdit1->setTextCursor(caret);
+    control<QPlainTextEdit>("RichEdit1")->setTextCursor(caret);
     form().InsertTerminalText("X\xE9"); // Latin-1 e acute
-    EXPECT_EQ(form().RichEdit1->toPlainText(), QString::fromUtf8("abXéef"));
-    EXPECT_EQ(form().RichEdit1->textCursor().position(), 6);
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(), QString::fromUtf8("abXéef"));
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->textCursor().position(), 6);
 }
 
 TEST_F(WindowTest, HelpFollowsTheLanguage) {
@@ -355,7 +359,7 @@ TEST_F(WindowTest, HelpFollowsTheLanguage) {
 
     start();
     form().Deutsch1Click();
-    form().HelpIndex1->trigger();
+    action("HelpIndex1")->trigger();
     form().Englisch1Click(); // helpen.chm does not exist: nothing opens
     form().HelpIndex1Click();
     de.remove();
@@ -374,7 +378,7 @@ TEST_F(WindowTest, AboutBoxShowsLogoAndTexts) {
     start();
     QFile::remove(QStringLiteral("logo.bmp"));
 
-    TForm2& about = *windows->Form2;
+    auto& about = window<TForm2>(i18n::Window::Form2);
     EXPECT_EQ(about.size(), QSize(349, 447));
     EXPECT_EQ(about.Image1->size(), QSize(313, 217));
     EXPECT_FALSE(about.Image1->pixmap().isNull());
@@ -401,7 +405,7 @@ TEST_F(WindowTest, QuitEndsTheEventLoop) {
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     guard.start(5000);
-    form().Beenden1->trigger();
+    action("Beenden1")->trigger();
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
@@ -413,20 +417,20 @@ TEST_F(WindowTest, GarbageSettingsFileStartsAnyway) {
     }
     start();
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(form().PortNumber, 200);
-    EXPECT_EQ(form().TitleText, std::string(20, '\xC8'));
+    EXPECT_EQ(form().settings().PortNumber, 200);
+    EXPECT_EQ(form().settings().TitleText, std::string(20, '\xC8'));
     EXPECT_EQ(form().windowTitle(), QString(20, QChar(0xC8)) + QStringLiteral(" Quelvox v1.03"));
     show(fakePorts({1, 2}));
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QStringLiteral("Saved COM-Port does not exist!")});
-    EXPECT_EQ(form().PortNumber, 1);
-    EXPECT_EQ(form().Help1->title(), QStringLiteral("&Hilfe")); // no language applied
+    EXPECT_EQ(form().settings().PortNumber, 1);
+    EXPECT_EQ(menu("Help1")->title(), QStringLiteral("&Hilfe")); // no language applied
 }
 
 TEST_F(WindowTest, MenuKeysWinOverTheEditControls) {
     start();
     show(fakePorts({1}));
     QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_X, Qt::ControlModifier);
-    QCoreApplication::sendEvent(form().RichEdit1, &override);
+    QCoreApplication::sendEvent(control<QPlainTextEdit>("RichEdit1"), &override);
     EXPECT_FALSE(override.isAccepted());
 }

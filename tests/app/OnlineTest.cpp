@@ -47,7 +47,7 @@ protected:
         qunsetenv("QUELVOX_EXTRA_PORTS");
     }
     bool offline() {
-        return waitFor([this] { return !form().TerminalOnline && !form().TermThread; });
+        return waitFor([this] { return !form().terminalOnline() && !form().termThread(); });
     }
 
     Pty pty;
@@ -58,78 +58,85 @@ protected:
 
 TEST_F(OnlineTest, OnlineTypeAndOffline) {
     auto& f = form();
-    f.OnLine1->trigger();
-    ASSERT_TRUE(f.TerminalOnline);
+    action("OnLine1")->trigger();
+    ASSERT_TRUE(f.terminalOnline());
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(f.OnLine1->isChecked());
-    EXPECT_FALSE(f.OnLine1->isEnabled());
-    EXPECT_FALSE(f.OffLine1->isChecked());
-    EXPECT_TRUE(f.OffLine1->isEnabled());
-    EXPECT_FALSE(f.SpeedButton2->isEnabled());
-    EXPECT_TRUE(f.SpeedButton1->isEnabled());
-    EXPECT_TRUE(f.MaskEdit1->isVisible());
-    EXPECT_TRUE(f.LabelSend->isVisible());
+    EXPECT_TRUE(action("OnLine1")->isChecked());
+    EXPECT_FALSE(action("OnLine1")->isEnabled());
+    EXPECT_FALSE(action("OffLine1")->isChecked());
+    EXPECT_TRUE(action("OffLine1")->isEnabled());
+    EXPECT_FALSE(button("SpeedButton2")->isEnabled());
+    EXPECT_TRUE(button("SpeedButton1")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("MaskEdit1")->isVisible());
+    EXPECT_TRUE(control<QLabel>("LabelSend")->isVisible());
     EXPECT_EQ(f.statusText(), QStringLiteral("Verbindung OnLine: COM%1, 115200").arg(port));
-    EXPECT_TRUE(
-        f.RichEdit1->toPlainText().startsWith(QStringLiteral("Aktuelle Port-Einstellungen:")));
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("Aktuelle Port-Einstellungen:")));
 
     // What the receiver prints follows the port report.
     pty.send("Main Menu\r\n");
-    ASSERT_TRUE(waitFor([&] { return f.RichEdit1->toPlainText().endsWith("Main Menu\n"); }));
-    EXPECT_TRUE(
-        f.RichEdit1->toPlainText().contains(QStringLiteral(" > Baudrate: 115200\nMain Menu")));
+    ASSERT_TRUE(waitFor([&] {
+        return control<QPlainTextEdit>("RichEdit1")->toPlainText().endsWith("Main Menu\n");
+    }));
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")
+                    ->toPlainText()
+                    .contains(QStringLiteral(" > Baudrate: 115200\nMain Menu")));
 
     // A line typed into the input field goes out, Enter as CR LF.
-    f.MaskEdit1->setFocus();
-    type(f.MaskEdit1, Qt::Key_5, QStringLiteral("5"));
-    type(f.MaskEdit1, Qt::Key_0, QStringLiteral("0"));
-    EXPECT_EQ(f.MaskEdit1->text(), QStringLiteral("50")); // the key is not consumed
-    type(f.MaskEdit1, Qt::Key_Return, QStringLiteral("\r"));
+    control<QLineEdit>("MaskEdit1")->setFocus();
+    type(control<QLineEdit>("MaskEdit1"), Qt::Key_5, QStringLiteral("5"));
+    type(control<QLineEdit>("MaskEdit1"), Qt::Key_0, QStringLiteral("0"));
+    EXPECT_EQ(control<QLineEdit>("MaskEdit1")->text(),
+              QStringLiteral("50")); // the key is not consumed
+    type(control<QLineEdit>("MaskEdit1"), Qt::Key_Return, QStringLiteral("\r"));
     std::string sent;
     for (int i = 0; i < 50 && sent.size() < 4; ++i) {
         sent += pty.receive(100);
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(sent, "50\r\n");
-    ASSERT_TRUE(waitFor([&] { return f.MaskEdit1->text().isEmpty(); }));
-    EXPECT_TRUE(waitFor([&] { return f.RichEdit1->toPlainText().contains(" SEND : 50"); }));
+    ASSERT_TRUE(waitFor([&] { return control<QLineEdit>("MaskEdit1")->text().isEmpty(); }));
+    EXPECT_TRUE(waitFor([&] {
+        return control<QPlainTextEdit>("RichEdit1")->toPlainText().contains(" SEND : 50");
+    }));
 
     // Offline: please wait, then offline; the buttons come back once the
     // worker has ended and the port is closed.
-    f.SpeedButton1->click();
+    button("SpeedButton1")->click();
     EXPECT_EQ(f.statusText(), QStringLiteral("Verbindung OffLine"));
-    EXPECT_TRUE(f.UserCancelled);
+    EXPECT_TRUE(f.transfer().UserCancelled);
     ASSERT_TRUE(offline());
-    EXPECT_FALSE(f.ListPort->IsOpen());
-    EXPECT_TRUE(f.OffLine1->isChecked());
-    EXPECT_FALSE(f.OffLine1->isEnabled());
-    EXPECT_TRUE(f.OnLine1->isEnabled());
-    EXPECT_TRUE(f.SpeedButton2->isEnabled());
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
-    EXPECT_FALSE(f.MaskEdit1->isVisible());
+    EXPECT_FALSE(f.listPort()->IsOpen());
+    EXPECT_TRUE(action("OffLine1")->isChecked());
+    EXPECT_FALSE(action("OffLine1")->isEnabled());
+    EXPECT_TRUE(action("OnLine1")->isEnabled());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled());
+    EXPECT_FALSE(button("SpeedButton1")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("MaskEdit1")->isVisible());
     EXPECT_TRUE(QFile::exists(QStringLiteral("logTerm.txt")));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // Typing offline only edits the field.
-    f.MaskEdit1->show();
-    type(f.MaskEdit1, Qt::Key_A, QStringLiteral("A"));
+    control<QLineEdit>("MaskEdit1")->show();
+    type(control<QLineEdit>("MaskEdit1"), Qt::Key_A, QStringLiteral("A"));
     EXPECT_TRUE(pty.receive(50).empty());
 }
 
 TEST_F(OnlineTest, ReceiverTestToggleAndPortChoiceGoOffline) {
     auto& f = form();
-    f.ReceiverTest1->trigger();
-    EXPECT_TRUE(f.ReceiverTest1->isChecked());
-    ASSERT_TRUE(f.TerminalOnline);
-    f.ReceiverTest1->trigger();
-    EXPECT_FALSE(f.ReceiverTest1->isChecked());
+    action("ReceiverTest1")->trigger();
+    EXPECT_TRUE(action("ReceiverTest1")->isChecked());
+    ASSERT_TRUE(f.terminalOnline());
+    action("ReceiverTest1")->trigger();
+    EXPECT_FALSE(action("ReceiverTest1")->isChecked());
     ASSERT_TRUE(offline());
 
     f.OnLine1Click();
-    ASSERT_TRUE(f.TerminalOnline);
-    f.PortItems[static_cast<std::size_t>(port - 1)]->trigger();
+    ASSERT_TRUE(f.terminalOnline());
+    portItem(static_cast<std::size_t>(port - 1))->trigger();
     ASSERT_TRUE(offline());
-    EXPECT_FALSE(f.ListPort->IsOpen());
+    EXPECT_FALSE(f.listPort()->IsOpen());
 }
 
 TEST_F(OnlineTest, PortHeldByAnotherProgram) {
@@ -144,19 +151,20 @@ TEST_F(OnlineTest, PortHeldByAnotherProgram) {
     EXPECT_EQ(dialogs.shown[1].text,
               QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "));
     EXPECT_EQ(dialogs.shown[1].caption, QStringLiteral("Quelvox"));
-    EXPECT_FALSE(form().TerminalOnline);
-    EXPECT_FALSE(form().OnLine1->isChecked());
-    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+    EXPECT_FALSE(form().terminalOnline());
+    EXPECT_FALSE(action("OnLine1")->isChecked());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled());
     other.Close();
 }
 
 TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().TerminalOnline);
+    ASSERT_TRUE(form().terminalOnline());
     pty.closeMaster();
     ASSERT_TRUE(offline());
-    EXPECT_FALSE(form().OnLine1->isChecked());
-    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+    EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
+    EXPECT_FALSE(action("OnLine1")->isChecked());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled());
     // The read error announced itself on the GUI thread.
     ASSERT_FALSE(dialogs.shown.isEmpty());
     EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("error"));
@@ -164,7 +172,7 @@ TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
 
 TEST_F(OnlineTest, ClosingTheProgramWhileOnline) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().TerminalOnline);
+    ASSERT_TRUE(form().terminalOnline());
     pty.send("busy receiver output\r\n");
     windows.reset(); // stops the terminal and releases the port without hanging
     TCommPort again;

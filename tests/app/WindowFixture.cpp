@@ -1,12 +1,5 @@
 #include "tests/app/WindowFixture.h"
 
-#include "app/AboutBox.h"
-#include "editor/EditForm.h"
-#include "editor/EditTransponder.h"
-#include "editor/FavForm.h"
-#include "editor/Suche.h"
-#include "editor/Warnung.h"
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,6 +37,18 @@ void WindowTest::show(const QList<SerialPortEntry>& ports) {
     form().show();
 }
 
+QAction* WindowTest::portItem(std::size_t i) {
+    return action(
+        QByteArray("COM" + QByteArray::number(static_cast<int>(i) + 1) + "1").constData());
+}
+
+QList<QAction*> WindowTest::portItems() {
+    QList<QAction*> items;
+    for (std::size_t i = 0; i < PortScanResult::MaxItems; ++i)
+        items.append(portItem(i));
+    return items;
+}
+
 bool WindowTest::waitFor(const std::function<bool()>& cond, int ms) {
     QElapsedTimer timer;
     timer.start();
@@ -59,30 +64,4 @@ QList<SerialPortEntry> fakePorts(std::initializer_list<int> numbers) {
     for (int n : numbers)
         list.append({QStringLiteral("COM%1").arg(n), QStringLiteral("/dev/fake%1").arg(n), {}});
     return list;
-}
-
-QWidget* windowFor(AppWindows& w, i18n::Window id) {
-    switch (id) {
-    case i18n::Window::Form1:
-        return w.Form1.get();
-    case i18n::Window::Form2:
-        return w.Form2.get();
-    case i18n::Window::Suche:
-        return w.Suche.get();
-    case i18n::Window::EditForm:
-        return w.EditForm.get();
-    case i18n::Window::FavForm:
-        return w.FavForm.get();
-    case i18n::Window::Warnung1:
-        return w.Warnung1.get();
-    case i18n::Window::Warnung2:
-        return w.Warnung2.get();
-    case i18n::Window::Warnung3:
-        return w.Warnung3.get();
-    case i18n::Window::Warnung4:
-        return w.Warnung4.get();
-    case i18n::Window::EditTransponder:
-        return w.EditTransponder.get();
-    }
-    return nullptr;
 }
