@@ -1,4 +1,4 @@
-// What the workers ask of the main window, from their own threads.
+// The display calls of the workers, from their own threads.
 #include "app/MainWindow.h"
 
 #include <QLabel>
@@ -11,15 +11,7 @@
 #include <algorithm>
 
 void TForm1::runOnGuiThread(const std::function<void()>& fn) {
-    if (QThread::currentThread() == thread()) {
-        fn();
-        return;
-    }
-    // While the window is being destroyed, workers get no more answers; the
-    // destructor waits for them without dead-locking.
-    if (closing_)
-        return;
-    QMetaObject::invokeMethod(this, fn, Qt::BlockingQueuedConnection);
+    guiCalls_.call(fn);
 }
 
 void TForm1::installCommErrorNotifier() {
@@ -29,24 +21,6 @@ void TForm1::installCommErrorNotifier() {
                              UserDialogs::Icon::Warning);
         });
     });
-}
-
-// The buffers, sizes and names below are set before the worker starts and
-// stay as they are until its completion handler runs: plain reads suffice.
-uint8_t* TForm1::GetFileBuffer(int type) {
-    return transfer_.GetFileBuffer(type);
-}
-
-int32_t TForm1::GetFileSize(int type) {
-    return transfer_.GetFileSize(type);
-}
-
-void TForm1::GetFirmFileName(int type, std::string& name) {
-    name = transfer_.GetFirmFileName(type);
-}
-
-uint8_t* TForm1::GetChReceivedBuffer() {
-    return transfer_.GetFileBuffer(TransferState::ReceivedList);
 }
 
 void TForm1::InsertTerminalText(const std::string& text) {
@@ -81,11 +55,7 @@ void TForm1::Rendezvous() {
 }
 
 void TForm1::SetProgress(int percent) {
-    if (closing_)
-        return;
-    QMetaObject::invokeMethod(
-        this, [this, percent] { ProgressBar1->setValue(std::clamp(percent, 0, 100)); },
-        Qt::QueuedConnection);
+    guiCalls_.post([this, percent] { ProgressBar1->setValue(std::clamp(percent, 0, 100)); });
 }
 
 QString TForm1::statusText() const {

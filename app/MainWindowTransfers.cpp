@@ -8,13 +8,15 @@
 // shared state consistent without locks.
 #include "app/MainWindow.h"
 
-#include "app/ReceiveOutcome.h"
 #include "i18n/WindowTexts.h"
 #include "serial/ComThread.h"
 #include "serial/TermThread.h"
+#include "transfer/ReceiveOutcome.h"
+#include "transfer/TransferPort.h"
 
 #include <QAction>
 
+#include <array>
 #include <exception>
 
 namespace {
@@ -45,19 +47,12 @@ bool TForm1::TransferGuard(bool repeat) {
     return true;
 }
 
-void TForm1::configurePort(TCommPort& port) {
-    port.SetPort(std::to_string(PortNumber));
-    port.SetBaudRate(static_cast<uint32_t>(BaudRate));
-    port.SetByteSize(8);
-    port.SetParity(0);
-    port.SetStopBits(0);
-}
-
 bool TForm1::startWorker(const WorkerStart& start) {
-    QThread* worker = nullptr;
+    TWorkerThread* worker = nullptr;
     bool opened = false;
     try {
-        configurePort(*start.port);
+        configureTransferPort(*start.port, std::to_string(settings_.PortNumber),
+                              static_cast<uint32_t>(settings_.BaudRate));
         start.busy->store(true);
         if (start.beforeOpen)
             start.beforeOpen();
@@ -120,7 +115,7 @@ bool TForm1::SaveList() {
     };
     start.afterOpen = [this] { transfer_.allocateReceiveBuffer(); };
     start.create = [this] {
-        auto* worker = new TComThread(*ListPort, *this, clock_);
+        auto* worker = new TComThread(*ListPort, workerHost_, clock_);
         ComThread = worker;
         return worker;
     };
@@ -147,7 +142,10 @@ void TForm1::ComClosePort() {
     closeListPortAfterPause();
     const OutcomeMessage outcome = finishListReceive(transfer_);
     if (outcome.show)
-        dialogs_.message(this, caption, i18n::text(outcome.slot), outcome.icon);
+        dialogs_.message(this, caption, i18n::text(outcome.slot),
+                         outcome.icon == OutcomeMessage::Icon::Information
+                             ? UserDialogs::Icon::Information
+                             : UserDialogs::Icon::Warning);
     EnableControls(true);
 }
 
@@ -178,9 +176,20 @@ void TForm1::CancelButtonClick() {
 }
 
 void TForm1::stopTransferWorkers() {
-    if (!ComThread)
-        return;
-    ComThread->CancelByUser();
-    ComThread->wait();
-    delete ComThread.data();
+    // A worker waiting in a synchronised call returns at once from now on, so
+    // the waits below end; no completion handler runs on a closing window.
+    guiCalls_.close();
+    const std::array<TWorkerThread*, 2> workers{ComThread.data(), TermThread.data()};
+    for (TWorkerThread* worker : workers) {
+        if (worker == nullptr)
+            continue;
+        disconnect(worker, nullptr, this, nullptr);
+        worker->CancelByUser();
+    }
+    for (TWorkerThread* worker : workers) {
+        if (worker == nullptr)
+            continue;
+        worker->wait();
+        delete worker;
+    }
 }

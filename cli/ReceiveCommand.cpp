@@ -1,18 +1,21 @@
 // quelvox-cli receive --port DEVICE OUT.lst [--lang de|en|fr]
 //
 // The main window's "Daten empfangen..." on the console: configure and open
-// the port, run the list-receive worker, close the port, check the list's
-// checksum and save it through a temporary file.
-#include "channellist/ListFile.h"
-#include "channellist/SafeFileWrite.h"
+// the port, run the list-receive worker, close the port, then the window's
+// outcome rules: check the list's checksum and save it through a temporary
+// file.
 #include "cli/CliCommand.h"
+#include "cli/ConsoleDisplay.h"
 #include "cli/ConsoleProgress.h"
-#include "cli/ConsoleWorkerHost.h"
 #include "cli/InterruptWatch.h"
 #include "cli/ListCommands.h"
 #include "i18n/Messages.h"
 #include "serial/CommPort.h"
 #include "serial/ListReceive.h"
+#include "transfer/ReceiveOutcome.h"
+#include "transfer/TransferHost.h"
+#include "transfer/TransferPort.h"
+#include "transfer/TransferState.h"
 
 #include <QFileInfo>
 #include <cstdlib>
@@ -24,9 +27,6 @@
 namespace {
 
 constexpr uint32_t BaudRate = 115200;
-constexpr uint8_t ByteSize = 8;
-constexpr uint8_t NoParity = 0;
-constexpr uint8_t OneStopBit = 0;
 constexpr int64_t ClosePauseMs = 500; // as the main window waits before it closes the port
 
 struct ReceiveOptions {
@@ -107,29 +107,25 @@ bool targetUsable(const QString& path) {
 
 // Runs the worker to its end, printing each new status line. Throws
 // ECommError when the line fails.
-void runWorker(ListReceive& machine, ConsoleWorkerHost& host) {
+void runWorker(ListReceive& machine, ConsoleDisplay& display) {
     while (!machine.Finished()) {
         machine.Pass();
-        host.statusChanged(machine.dialogue().status());
+        display.statusChanged(machine.status());
     }
 }
 
-int finishReceive(const ConsoleWorkerHost& host, const ReceiveOptions& options,
-                  CliContext& context) {
-    const int32_t size = host.receivedSize();
-    if (host.receivedStatus() != 0 && size > 0) {
-        if (!receivedListIntact(host.receiveBuffer(), static_cast<std::size_t>(size)))
-            return failure(context, i18n::Msg::CorruptList, ExitFailed);
-        if (!writeFileReplacing(argumentPath(options.output),
-                                reinterpret_cast<const char*>(host.receiveBuffer()),
-                                static_cast<std::size_t>(size)))
-            return failure(context, i18n::Msg::DataSaveFailed, ExitUsage, options.output);
-        context.out << consoleText(i18n::Msg::ListReceived) << "\n";
+// The window's box, as an exit status and a line.
+int finishReceive(TransferState& state, const ReceiveOptions& options, CliContext& context) {
+    const OutcomeMessage outcome = finishListReceive(state);
+    switch (outcome.slot) {
+    case i18n::Msg::ListReceived:
+        context.out << consoleText(outcome.slot) << "\n";
         return ExitOk;
+    case i18n::Msg::DataSaveFailed:
+        return failure(context, outcome.slot, ExitUsage, options.output);
+    default:
+        return failure(context, outcome.slot, ExitFailed);
     }
-    return failure(context,
-                   host.userCancelled() ? i18n::Msg::CancelledByUser : i18n::Msg::ReceiveFailed,
-                   ExitFailed);
 }
 
 } // namespace
@@ -145,11 +141,7 @@ int runReceive(const std::vector<std::string>& args, CliContext& context) {
     SteadyClock clock(options.speedup);
     TCommPort port(clock);
     try {
-        port.SetPort(options.device);
-        port.SetBaudRate(BaudRate);
-        port.SetByteSize(ByteSize);
-        port.SetParity(NoParity);
-        port.SetStopBits(OneStopBit);
+        configureTransferPort(port, options.device, BaudRate);
         port.Open();
     } catch (const ECommError& error) {
         context.err << "quelvox-cli: cannot open port " << portDescription(port, options.device)
@@ -158,13 +150,17 @@ int runReceive(const std::vector<std::string>& args, CliContext& context) {
     }
 
     ConsoleProgress progress(context.err, isatty(STDERR_FILENO) == 1);
-    ConsoleWorkerHost host(progress, options.device);
+    ConsoleDisplay display(progress, options.device);
+    TransferState state;
+    state.ReceiveFileName = argumentPath(options.output);
+    state.allocateReceiveBuffer();
+    TransferHost host(state, display);
     ListReceive machine(port, clock, host);
     std::string runFailure;
     {
         InterruptWatch watch([&machine] { machine.CancelByUser(); });
         try {
-            runWorker(machine, host);
+            runWorker(machine, display);
         } catch (const ECommError& error) {
             runFailure = "serial line " + options.device + " failed (" + describe(error) + ")";
         } catch (const std::exception& error) {
@@ -183,5 +179,5 @@ int runReceive(const std::vector<std::string>& args, CliContext& context) {
         context.err << "quelvox-cli: cannot close port " << options.device << " ("
                     << describe(error) << ")\n";
     }
-    return finishReceive(host, options, context);
+    return finishReceive(state, options, context);
 }

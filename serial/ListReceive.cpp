@@ -10,19 +10,17 @@ constexpr std::string_view kStartMarker = "Start Upload";
 constexpr std::string_view kEndMarker = "End Upload";
 constexpr uint8_t kDash = 45;
 constexpr int64_t kShortPauseMs = 100;
-constexpr int64_t kStandbyPauseMs = 5000;
 
 constexpr const char* kReceivingStatus = "Liste wird empfangen...";
 constexpr const char* kTransferFailedStatus = "Es ist ein Fehler w\xE4hrend der \xDC"
                                               "bertragung aufgetreten.";
 constexpr const char* kCompleteStatus = "Senderliste vollst\xE4ndig empfangen";
-constexpr const char* kStandbyStatus = "Receiver ausschalten (Standby)";
 
 } // namespace
 
 ListReceive::ListReceive(Port& port, Clock& clock, WorkerHost& host)
-    : dialogue_(port, clock, host, kListReceiveProfile) {
-    dialogue_.addLog("Receiving channel list");
+    : TransferWorker(port, clock, host, kListReceiveProfile) {
+    dialogue().addLog("Receiving channel list");
     stream_.assign(StreamCapacity, 0);
 }
 
@@ -47,46 +45,30 @@ int32_t ListReceive::FindListEnd(const uint8_t* stream, int32_t count) {
     return at == std::string_view::npos ? 0 : static_cast<int32_t>(at);
 }
 
-void ListReceive::Run() {
-    while (!finished_)
-        Pass();
-}
-
-void ListReceive::Pass() {
-    if (finished_)
+void ListReceive::TransferPass() {
+    if (phase() != PhaseReceive) {
+        // No phase of this worker: wind up.
+        dialogue().setPhase(ReceiverDialogue::PhaseWindUp);
         return;
-    dialogue_.TakeCancel();
-    switch (dialogue_.phase()) {
-    case ReceiverDialogue::PhaseHandshake:
-        dialogue_.HandshakePass();
-        break;
-    case PhaseReceive:
-        if (dialogue_.step() == StepRequest)
-            request();
-        else
-            receive();
-        break;
-    case ReceiverDialogue::PhaseStandby:
-        standby();
-        break;
-    default:
-        windUp();
-        break;
     }
+    if (dialogue().step() == StepRequest)
+        request();
+    else
+        receive();
 }
 
 void ListReceive::request() {
-    dialogue_.clock().sleepMs(kShortPauseMs);
-    dialogue_.SendCommand(kListReceiveProfile.startCommand);
-    dialogue_.setStatus(kReceivingStatus);
-    dialogue_.logStatus();
-    dialogue_.setStep(StepReceive);
+    dialogue().clock().sleepMs(kShortPauseMs);
+    dialogue().SendCommand(kListReceiveProfile.startCommand);
+    dialogue().setStatus(kReceivingStatus);
+    dialogue().logStatus();
+    dialogue().setStep(StepReceive);
 }
 
 void ListReceive::receive() {
     uint8_t* chunk = chunk_.data();
-    const uint32_t received = dialogue_.port().Read(chunk, ReadCapacity);
-    if (dialogue_.CancelPending())
+    const uint32_t received = dialogue().port().Read(chunk, ReadCapacity);
+    if (dialogue().CancelPending())
         return; // the read may have been cut short: this is no end of the stream
     const int32_t room = StreamCapacity - receivedCount_;
     const int32_t kept =
@@ -96,11 +78,11 @@ void ListReceive::receive() {
         receivedCount_ += kept;
     }
     if (received > 0)
-        dialogue_.host().Rendezvous();
+        dialogue().host().Rendezvous();
     if (kept > 0) {
-        dialogue_.addLog("received: " + std::to_string(kept));
+        dialogue().addLog("received: " + std::to_string(kept));
         const int64_t percent = static_cast<int64_t>(receivedCount_) * 100 / NominalStreamLength;
-        dialogue_.host().SetProgress(static_cast<int>(std::min<int64_t>(percent, 100)));
+        dialogue().host().SetProgress(static_cast<int>(std::min<int64_t>(percent, 100)));
         return;
     }
     finishTransfer();
@@ -114,38 +96,24 @@ void ListReceive::finishTransfer() {
     if (receivedCount_ >= LeastCompleteStream) {
         const int32_t start = FindListStart(stream_.data(), receivedCount_);
         const int32_t end = FindListEnd(stream_.data(), receivedCount_);
-        uint8_t* target = dialogue_.host().GetChReceivedBuffer();
+        uint8_t* target = dialogue().host().GetChReceivedBuffer();
         if (start > 0 && end > start && target != nullptr) {
             const int32_t length = end - start;
             std::memcpy(target, stream_.data() + start, static_cast<size_t>(length));
-            dialogue_.host().SetReceivedChListSize(length);
-            dialogue_.host().SetReceivedStatus(1);
+            dialogue().host().SetReceivedChListSize(length);
+            dialogue().host().SetReceivedStatus(1);
             receivedCount_ = 0;
             handedOver = true;
         }
     }
-    dialogue_.setStatus(handedOver ? kCompleteStatus : kTransferFailedStatus);
-    dialogue_.logStatus();
-    dialogue_.setPhase(ReceiverDialogue::PhaseStandby);
-    dialogue_.clock().sleepMs(kShortPauseMs);
+    dialogue().setStatus(handedOver ? kCompleteStatus : kTransferFailedStatus);
+    dialogue().logStatus();
+    dialogue().setPhase(ReceiverDialogue::PhaseStandby);
+    dialogue().clock().sleepMs(kShortPauseMs);
 }
 
-void ListReceive::standby() {
-    dialogue_.clock().sleepMs(kShortPauseMs);
-    dialogue_.SendCommand(kListReceiveProfile.standbyCommand);
-    dialogue_.setStatus(kStandbyStatus);
-    dialogue_.logStatus();
-    dialogue_.setPhase(ReceiverDialogue::PhaseWindUp);
-    dialogue_.clock().sleepMs(kStandbyPauseMs);
-}
-
-void ListReceive::windUp() {
+void ListReceive::ReleaseBuffers() {
     stream_.clear();
     stream_.shrink_to_fit();
-    dialogue_.host().SetProgress(0);
-    dialogue_.addLog("Terminate");
     receivedCount_ = 0;
-    dialogue_.host().Rendezvous();
-    dialogue_.writeLog(logPath_);
-    finished_ = true;
 }

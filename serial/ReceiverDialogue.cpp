@@ -13,21 +13,27 @@ const DialogueProfile kListReceiveProfile{
     .readCapacity = 1024, .idleCheckValue = 99, .giveUpPhase = 0, .transferPhase = 500,
     .retryAtNoise15 = true, .knowsPtImage = true, .pauseBeforeInit = false,
     .showsStatus = false, .portNameInGiveUp = true, .takesFileInHandshake = false,
-    .idleStatus = "Bitte warten..", .sendFileStatus = nullptr};
+    .idleStatus = "Bitte warten..", .sendFileStatus = nullptr,
+    .logsStandby = true, .windUpLine = "Terminate", .rendezvousAtWindUp = true,
+    .logPath = "logRead.txt"};
 
 const DialogueProfile kListSendProfile{
     .helpCommand = "400", .initCommand = "100", .startCommand = "100", .standbyCommand = "300",
     .readCapacity = 512, .idleCheckValue = 4, .giveUpPhase = 0, .transferPhase = 100,
     .retryAtNoise15 = false, .knowsPtImage = false, .pauseBeforeInit = true,
     .showsStatus = true, .portNameInGiveUp = false, .takesFileInHandshake = true,
-    .idleStatus = "Bitte warten...", .sendFileStatus = "Liste wird \xFC" "bertragen..."};
+    .idleStatus = "Bitte warten...", .sendFileStatus = "Liste wird \xFC" "bertragen...",
+    .logsStandby = false, .windUpLine = "Terminated", .rendezvousAtWindUp = false,
+    .logPath = "logLoad.txt"};
 
 const DialogueProfile kSoftwareUpdateProfile{
     .helpCommand = "hel", .initCommand = "r", .startCommand = "l", .standbyCommand = "s",
     .readCapacity = 1024, .idleCheckValue = 4, .giveUpPhase = 300, .transferPhase = 100,
     .retryAtNoise15 = false, .knowsPtImage = false, .pauseBeforeInit = true,
     .showsStatus = true, .portNameInGiveUp = false, .takesFileInHandshake = true,
-    .idleStatus = "Bitte warten...", .sendFileStatus = "Datei wird \xFC" "bertragen..."};
+    .idleStatus = "Bitte warten...", .sendFileStatus = "Datei wird \xFC" "bertragen...",
+    .logsStandby = true, .windUpLine = "Terminated", .rendezvousAtWindUp = false,
+    .logPath = "logUpdate.txt"};
 // clang-format on
 
 namespace {

@@ -35,6 +35,12 @@ struct DialogueProfile {
     bool takesFileInHandshake;
     const char* idleStatus;
     const char* sendFileStatus; // status when the receiver already waits for a file
+
+    // Standby and wind-up (TransferWorker).
+    bool logsStandby;        // the standby status also goes to the log
+    const char* windUpLine;  // the log's last line
+    bool rendezvousAtWindUp; // one synchronised call before the log is written
+    const char* logPath;     // in the working directory, replaced each run
 };
 
 // The shared receiver dialogue: command framing, the response window with its

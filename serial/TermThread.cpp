@@ -1,51 +1,55 @@
 #include "serial/TermThread.h"
 
-#include "serial/CommError.h"
-
 #include <chrono>
+#include <memory>
 
 namespace {
 // A waiting unfinished line is re-checked at least this often; AppendChar and
 // CancelByUser wake the thread earlier.
 constexpr std::chrono::milliseconds LineWaitBackstop{50};
+
+// The session with its command buffer, which the GUI thread fills.
+class TerminalMachine : public WorkerMachine {
+public:
+    TerminalMachine(Port& line, WorkerHost& host, Clock& clock)
+        : port(line), session(line, host, clock, commands) {}
+
+    void Run() override {
+        for (;;) {
+            const auto result = session.runPass();
+            if (result == TerminalSession::PassResult::Finished)
+                return;
+            if (result == TerminalSession::PassResult::WaitingForLine)
+                commands.waitForLine(LineWaitBackstop);
+        }
+    }
+    void CancelByUser() override { session.cancelByUser(); }
+
+    Port& port;
+    TerminalCommandBuffer commands;
+    TerminalSession session;
+};
+
+TerminalMachine& terminal(WorkerMachine& machine) {
+    return static_cast<TerminalMachine&>(machine);
+}
 } // namespace
 
 TTermThread::TTermThread(Port& port, WorkerHost& host, Clock& clock, QObject* parent)
-    : QThread(parent), port_(port), session_(port, host, clock, commands_) {}
-
-TTermThread::~TTermThread() {
-    // Normally deleted after finished(); if not, stop before the members go.
-    if (isRunning()) {
-        session_.cancelByUser();
-        wait();
-    }
-}
-
-void TTermThread::CancelByUser() {
-    session_.cancelByUser();
-}
+    : TWorkerThread(std::make_unique<TerminalMachine>(port, host, clock), parent) {}
 
 void TTermThread::AppendChar(char c) {
-    commands_.append(c);
+    auto& t = terminal(machine());
+    t.commands.append(c);
     // The worker may sit in a read of up to 1.3 s: end it, so the display stops
     // while a line is typed and a finished line goes out at once.
-    port_.InterruptRead();
+    t.port.InterruptRead();
 }
 
-void TTermThread::run() {
-    try {
-        for (;;) {
-            const auto result = session_.runPass();
-            if (result == TerminalSession::PassResult::Finished)
-                break;
-            if (result == TerminalSession::PassResult::WaitingForLine)
-                commands_.waitForLine(LineWaitBackstop);
-        }
-    } catch (const ECommError& error) {
-        // Already announced when it was made; the run just ends, without a log.
-        commSystemError_.store(error.SystemError);
-        commErrorCode_.store(error.ErrorCode);
-    } catch (...) {
-        // Nothing may leave the thread; finished() still fires.
-    }
+const TerminalSession& TTermThread::session() const {
+    return static_cast<const TerminalMachine&>(machine()).session;
+}
+
+TerminalCommandBuffer& TTermThread::commandBuffer() {
+    return terminal(machine()).commands;
 }

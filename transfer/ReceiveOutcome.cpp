@@ -1,13 +1,13 @@
-#include "app/ReceiveOutcome.h"
+#include "transfer/ReceiveOutcome.h"
 
-#include "app/TransferState.h"
 #include "channellist/ListFile.h"
 #include "channellist/SafeFileWrite.h"
+#include "transfer/TransferState.h"
 
 #include <algorithm>
 
 namespace {
-OutcomeMessage box(i18n::Msg slot, UserDialogs::Icon icon) {
+OutcomeMessage box(i18n::Msg slot, OutcomeMessage::Icon icon) {
     return {true, slot, icon};
 }
 } // namespace
@@ -24,7 +24,7 @@ bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size) 
 }
 
 OutcomeMessage finishListReceive(TransferState& state) {
-    using Icon = UserDialogs::Icon;
+    using Icon = OutcomeMessage::Icon;
     const bool forIdentity = state.ReceiveFileName.isEmpty();
     OutcomeMessage outcome;
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "i18n/Messages.h"
-#include "ui/UserDialogs.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,12 +18,14 @@ bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size);
 
 // The box a finished list receive ends with.
 struct OutcomeMessage {
+    enum class Icon { Warning, Information };
     bool show = false;
     i18n::Msg slot = i18n::Msg::ReceiveFailed;
-    UserDialogs::Icon icon = UserDialogs::Icon::Warning;
+    Icon icon = Icon::Warning;
 };
 
-// What the main window does with a received list once the port is closed:
-// check it, save it to ReceiveFileName, choose the message, release the
-// buffer. An empty ReceiveFileName marks the identity read before a list send.
+// What the main window and quelvox-cli do with a received list once the port
+// is closed: check it, save it to ReceiveFileName, choose the message, release
+// the buffer. An empty ReceiveFileName marks the identity read before a list
+// send.
 OutcomeMessage finishListReceive(TransferState& state);

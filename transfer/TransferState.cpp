@@ -1,4 +1,4 @@
-#include "app/TransferState.h"
+#include "transfer/TransferState.h"
 
 namespace {
 bool isSoftwareType(int type) {
@@ -20,7 +20,7 @@ int32_t TransferState::GetFileSize(int type) const {
     if (isSoftwareType(type))
         return SoftwareSizes[type - 1];
     if (type == ReceivedList)
-        return ListFileBytes; // a received list always counts as one list file
+        return ListImageBytes; // a received list always counts as one list file
     if (type == ListToSend)
         return ListFileSize;
     return 0;

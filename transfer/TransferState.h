@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/TransferSizes.h"
+
 #include <QString>
 #include <array>
 #include <atomic>
@@ -13,9 +15,6 @@
 // are read only by that handler. That order, not a lock, keeps it consistent.
 class TransferState {
 public:
-    static constexpr int32_t ReceiveBufferBytes = 524288;
-    static constexpr int32_t ListFileBytes = 185026;
-
     // File types the workers pass: 1..3 software files, 4 received list, 5 list to send.
     enum FileType { Software1 = 1, Software2 = 2, Software3 = 3, ReceivedList = 4, ListToSend = 5 };
 

@@ -5,13 +5,15 @@
 #include "tests/app/WindowFixture.h"
 
 #include "serial/ComThread.h"
-#include "tests/app/ListBlocks.h"
+#include "tests/support/ListBlocks.h"
 #include "tests/support/SimProcess.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProgressBar>
+#include <QThread>
 #include <QToolButton>
 
 namespace {
@@ -151,6 +153,20 @@ TEST_F(ListReceiveTest, ClosingTheProgramDuringAReceive) {
     EXPECT_NO_THROW(again.Open());
     again.Close();
     EXPECT_FALSE(QFile::exists(target("closing.lst")));
+}
+
+TEST_F(ListReceiveTest, QuitWhileTheWorkerWaitsForTheWindow) {
+    startOn({"--throttle"});
+    receiveInto(target("quit.lst"));
+    ASSERT_TRUE(waitFor([this] { return form().ProgressBar1->value() > 0; }, 15000));
+    // The GUI thread stops answering: after its next chunk the worker waits
+    // in its synchronised call onto the window.
+    QThread::msleep(300);
+    QElapsedTimer quitting;
+    quitting.start();
+    windows.reset();
+    EXPECT_LT(quitting.elapsed(), 10000);
+    EXPECT_FALSE(QFile::exists(target("quit.lst")));
 }
 
 TEST_F(ListReceiveTest, CorruptListAndUnwritableTargetSaveNothing) {

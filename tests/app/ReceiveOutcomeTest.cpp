@@ -1,9 +1,9 @@
 // What a finished list receive leaves behind: the saved file, the box and the
 // state, for every way a receive can end.
-#include "app/ReceiveOutcome.h"
-#include "app/TransferState.h"
+#include "transfer/ReceiveOutcome.h"
 #include "i18n/Messages.h"
-#include "tests/app/ListBlocks.h"
+#include "tests/support/ListBlocks.h"
+#include "transfer/TransferState.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <algorithm>
 
 namespace {
-using Icon = UserDialogs::Icon;
+using Icon = OutcomeMessage::Icon;
 using Msg = i18n::Msg;
 
 class ReceiveOutcome : public ::testing::Test {
@@ -111,7 +111,7 @@ TEST_F(ReceiveOutcome, IdentityReadKeepsTheBlockAndSavesNothing) {
     received(listblocks::make(1), listblocks::listBytes);
     EXPECT_FALSE(finishListReceive(state).show);
     EXPECT_EQ(state.ReceivedSize, listblocks::listBytes);
-    EXPECT_EQ(state.ReceiveBuffer.size(), 524288u);
+    EXPECT_EQ(state.ReceiveBuffer.size(), static_cast<std::size_t>(ReceiveBufferBytes));
 
     received(listblocks::make(1, true), listblocks::listBytes);
     expectBox(finishListReceive(state), Msg::CorruptList, Icon::Information);

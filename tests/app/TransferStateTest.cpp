@@ -1,6 +1,6 @@
 // The file-type table through which the workers reach the main window's
 // buffers, sizes and names.
-#include "app/TransferState.h"
+#include "transfer/TransferState.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(TransferState, FileTypesReachTheirBuffersSizesAndNames) {
         s.SoftwareSizes[i] = 10 + i;
     }
     s.ListFileBuffer.assign(185027, 5);
-    s.ListFileSize = 185026;
+    s.ListFileSize = ListImageBytes;
     s.SendFileName = QStringLiteral("send.lst");
     s.ReceiveFileName = QStringLiteral("got.lst");
     s.allocateReceiveBuffer();
@@ -28,14 +28,14 @@ TEST(TransferState, FileTypesReachTheirBuffersSizesAndNames) {
     EXPECT_EQ(s.GetFirmFileName(3), "c\xE4.app"); // Latin-1, as on the wire and in logs
 
     EXPECT_EQ(s.GetFileBuffer(4), s.ReceiveBuffer.data());
-    EXPECT_EQ(s.ReceiveBuffer.size(), 524288u);
-    EXPECT_EQ(s.GetFileSize(4), 185026); // whatever arrived
-    EXPECT_EQ(s.GetFirmFileName(4), ""); // nothing received yet
+    EXPECT_EQ(s.ReceiveBuffer.size(), static_cast<std::size_t>(ReceiveBufferBytes));
+    EXPECT_EQ(s.GetFileSize(4), ListImageBytes); // whatever arrived
+    EXPECT_EQ(s.GetFirmFileName(4), "");         // nothing received yet
     s.ReceivedSize = 100;
     EXPECT_EQ(s.GetFirmFileName(4), "got.lst");
 
     EXPECT_EQ(s.GetFileBuffer(5), s.ListFileBuffer.data());
-    EXPECT_EQ(s.GetFileSize(5), 185026);
+    EXPECT_EQ(s.GetFileSize(5), ListImageBytes);
     EXPECT_EQ(s.GetFirmFileName(5), "send.lst");
 
     for (int other : {0, 6, -1, 1000}) {

@@ -1,8 +1,8 @@
 // quelvox-cli receive against the stand-in receiver on a pseudo-terminal, and
 // the console progress it draws. The read time-outs are real (about 1.3 s of
 // silence ends each stream); the dialogue's own pauses are compressed.
-#include "channellist/ListCrc32.h"
 #include "cli/ConsoleProgress.h"
+#include "tests/support/ListBlocks.h"
 #include "tests/support/SimProcess.h"
 
 #include <QDir>
@@ -20,7 +20,6 @@
 namespace {
 
 constexpr const char* kSpeedup = "25";
-constexpr std::size_t kListBytes = 185026;
 
 struct CliRun {
     int exitCode = -1;
@@ -59,16 +58,7 @@ std::vector<std::string> logLines() {
 
 // A list file of random bytes whose checksum holds (or, when broken, does not).
 std::string makeList(uint32_t seed, bool broken) {
-    std::mt19937 random(seed);
-    std::string bytes(kListBytes, '\0');
-    for (char& b : bytes)
-        b = static_cast<char>(random());
-    uint32_t crc = listCrc32(bytes.data() + 28, 184996);
-    if (broken)
-        crc ^= 1;
-    for (int i = 0; i < 4; ++i)
-        bytes[8 + i] = static_cast<char>(crc >> (8 * i));
-    return bytes;
+    return listblocks::text(listblocks::make(seed, broken));
 }
 
 class ReceiveCommand : public ::testing::Test {

@@ -114,7 +114,7 @@ protected:
 };
 
 TEST_F(ComThreadOnLine, ReceivedListIsByteIdenticalToTheServedOne) {
-    std::string served(185026, '\0');
+    std::string served(ListImageBytes, '\0');
     for (size_t i = 0; i < served.size(); ++i)
         served[i] = static_cast<char>((i * 131 + 17) >> 3);
     std::ofstream("served.lst", std::ios::binary).write(served.data(), served.size());
@@ -134,7 +134,7 @@ TEST_F(ComThreadOnLine, ReceivedListIsByteIdenticalToTheServedOne) {
     EXPECT_TRUE(finished.fired);
     EXPECT_FALSE(thread.failed());
     EXPECT_EQ(host.receivedStatus(), 1);
-    ASSERT_EQ(host.receivedSize(), 185026);
+    ASSERT_EQ(host.receivedSize(), ListImageBytes);
     EXPECT_TRUE(host.received() == std::vector<uint8_t>(served.begin(), served.end()));
 
     const auto log = readLines("logRead.txt");

@@ -73,14 +73,14 @@ TEST(ListReceive, SuccessfulRunHandsOverTheImageAndLogsEveryStep) {
     EXPECT_EQ(readLines("logRead.txt"), expected);
 
     EXPECT_EQ(rig.host.receivedStatus(), 1);
-    EXPECT_EQ(rig.host.receivedSize(), 185026);
+    EXPECT_EQ(rig.host.receivedSize(), ListImageBytes);
     EXPECT_TRUE(rig.host.received() == std::vector<uint8_t>(body.begin(), body.end()));
     EXPECT_EQ(rig.port.written(), "400\r\n500\r\n300\r\n");
     EXPECT_TRUE(rig.machine.Finished());
 
     const auto progress = rig.host.progress();
     ASSERT_GE(progress.size(), 2u);
-    EXPECT_EQ(progress[0], 1024 * 100 / 185026);
+    EXPECT_EQ(progress[0], 1024 * 100 / ListImageBytes);
     EXPECT_EQ(progress[progress.size() - 2], 100); // past 100 % the bar stays full
     EXPECT_EQ(progress.back(), 0);                 // reset at wind-up
     EXPECT_GT(rig.host.rendezvous(), 180);         // one per chunk, one at wind-up
@@ -112,7 +112,7 @@ TEST(ListReceive, StreamLengthDecidesBetweenFailureAndHandOver) {
         rig.serve(framedOfLength(body, 185496));
         rig.run();
         EXPECT_EQ(rig.loggedStatus(), kComplete);
-        EXPECT_EQ(rig.host.receivedSize(), 185026);
+        EXPECT_EQ(rig.host.receivedSize(), ListImageBytes);
         EXPECT_TRUE(rig.host.received() == std::vector<uint8_t>(body.begin(), body.end()));
     }
 }
@@ -123,7 +123,7 @@ TEST(ListReceive, DashesAfterStartMarkerAreNotPartOfTheImage) {
         const std::string body = image();
         rig.serve(framed(body, dashes, std::string(600, '-')));
         rig.run();
-        EXPECT_EQ(rig.host.receivedSize(), 185026) << dashes;
+        EXPECT_EQ(rig.host.receivedSize(), ListImageBytes) << dashes;
         EXPECT_TRUE(rig.host.received() == std::vector<uint8_t>(body.begin(), body.end()));
     }
 }
@@ -146,11 +146,11 @@ TEST(ListReceive, StreamLongerThanTheBufferIsCutAndEndsAtOnce) {
                                    ScriptedPort::chunk(framed(body) + std::string(400000, 'y'))});
     rig.run();
     const auto log = rig.machine.log();
-    // 1000 + 511 x 1024 + 24 = 524288.
+    // 1000 + 511 x 1024 + 24 = 524288, the whole stream buffer.
     EXPECT_NE(std::find(log.begin(), log.end(), "received: 24"), log.end());
     EXPECT_GT(rig.port.pendingEvents(), 0u); // ended by the full buffer, not by silence
     EXPECT_EQ(rig.loggedStatus(), kComplete);
-    EXPECT_EQ(rig.host.receivedSize(), 185026);
+    EXPECT_EQ(rig.host.receivedSize(), ListImageBytes);
 }
 
 TEST(ListReceive, StreamWithoutUsableMarkersEndsLikeATooShortOne) {

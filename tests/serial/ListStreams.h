@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/TransferSizes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -7,7 +9,7 @@
 // a run of '-', the list image, "End Upload".
 namespace list_streams {
 
-constexpr size_t kImageSize = 185026;
+constexpr size_t kImageSize = ListImageBytes;
 
 // Bytes that look like nothing in particular; never '-' at the front.
 inline std::string image(size_t size = kImageSize) {

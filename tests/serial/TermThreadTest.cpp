@@ -60,7 +60,7 @@ TEST_F(TermThreadTest, ShowsTextSendsLinesAndWindsUpOnCancel) {
     thread.CancelByUser();
     ASSERT_TRUE(thread.wait(QDeadlineTimer(5000)));
     EXPECT_TRUE(finishedFired);
-    EXPECT_FALSE(thread.endedByCommError());
+    EXPECT_FALSE(thread.failed());
     EXPECT_TRUE(host.userCancelled());
     const auto log = thread.session().log();
     EXPECT_EQ(log, (std::vector<std::string>{"just Receiving", "Send CMD :   4", "Cancel by User",
@@ -76,8 +76,8 @@ TEST_F(TermThreadTest, SerialErrorEndsTheThreadWithoutLog) {
     thread.start();
     ASSERT_TRUE(thread.wait(QDeadlineTimer(5000)));
     EXPECT_TRUE(finishedFired);
-    EXPECT_TRUE(thread.endedByCommError());
-    EXPECT_EQ(thread.commErrorCode(), CE_ReadFailed);
+    EXPECT_TRUE(thread.failed());
+    EXPECT_EQ(thread.errorCode(), CE_ReadFailed);
     EXPECT_EQ(std::fopen("logTerm.txt", "rb"), nullptr);
 }
 

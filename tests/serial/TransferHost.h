@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/TransferSizes.h"
 #include "serial/WorkerHost.h"
 
 #include <mutex>
@@ -11,7 +12,7 @@
 // the progress they set. Safe to read while a worker thread runs.
 class TransferHost : public WorkerHost {
 public:
-    static constexpr size_t ReceiveBufferSize = 524288;
+    static constexpr size_t ReceiveBufferSize = ReceiveBufferBytes;
 
     explicit TransferHost(std::string portName = "COM3") : portName_(std::move(portName)) {
         receiveBuffer_.assign(ReceiveBufferSize, 0);

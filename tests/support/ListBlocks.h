@@ -1,19 +1,22 @@
 #pragma once
 
 #include "channellist/ListCrc32.h"
+#include "serial/TransferSizes.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-// List blocks as the receiver sends them: 185026 bytes whose checksum (CRC of
-// bytes 28 to 185023) is stored at offset 8.
+// List blocks as the receiver sends them: a list file's bytes whose checksum
+// (CRC of bytes 28 to 185023) is stored at offset 8. For the tests of every
+// folder that needs a valid list.
 namespace listblocks {
 
-constexpr int32_t listBytes = 185026;
+constexpr int32_t listBytes = ListImageBytes;
 constexpr int32_t crcFirst = 28;
 constexpr int32_t crcEnd = 185024;
 
@@ -43,6 +46,10 @@ inline bool writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline std::string text(const std::vector<uint8_t>& block) {
+    return {block.begin(), block.end()};
 }
 
 inline QByteArray bytes(const std::vector<uint8_t>& block) {
