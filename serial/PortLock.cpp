@@ -35,7 +35,8 @@ struct Owner {
 pid_t parsePid(const char* data, ssize_t size) {
     if (size == static_cast<ssize_t>(sizeof(int32_t)) &&
         std::none_of(data, data + size, [](char c) { return c == ' ' || c == '\n'; })) {
-        bool ascii = std::all_of(data, data + size, [](char c) { return c >= '0' && c <= '9'; });
+        const bool ascii =
+            std::all_of(data, data + size, [](char c) { return c >= '0' && c <= '9'; });
         if (!ascii) {
             int32_t binary = 0;
             std::memcpy(&binary, data, sizeof binary);

@@ -111,13 +111,6 @@ TEST_F(PortLockTest, ReleaseDestructorAndExitRemoveTheLock) {
     EXPECT_EQ(contentOf(lockFile()), "<none>") << "at exit";
 }
 
-TEST_F(PortLockTest, AFolderThatCannotBeWrittenLocksNothing) {
-    PortLock lock(folder() + "/missing");
-    EXPECT_EQ(lock.acquire("/dev/ttyQV7"), PortLock::Outcome::NoLockFolder);
-    EXPECT_FALSE(lock.held());
-    EXPECT_EQ(PortLock::lockFileName("/dev/ttyUSB0"), "LCK..ttyUSB0");
-}
-
 TEST_F(PortLockTest, CommPortHonoursTheLock) {
     ASSERT_EQ(setenv("QUELVOX_LOCK_DIR", folder().c_str(), 1), 0);
     Pty pty;
