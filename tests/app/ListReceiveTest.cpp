@@ -55,19 +55,20 @@ protected:
     // Chooses the target in the save dialog and starts the receive.
     void receiveInto(const QString& path) {
         dialogs.saveAnswers.push_back(path);
-        form().SpeedButton4->click();
+        button("SpeedButton4")->click();
     }
 
     bool transferEnded(int ms = 30000) {
-        return waitFor([this] { return !form().ListBusy && !form().ComThread; }, ms);
+        return waitFor([this] { return !form().transfer().ListBusy && !form().comThread(); }, ms);
     }
 
     void expectControls(bool transferRunning) {
         auto& f = form();
-        for (QToolButton* b : {f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.RedoButton})
+        for (QToolButton* b : {button("SpeedButton2"), button("SpeedButton3"),
+                               button("SpeedButton4"), button("RedoButton")})
             EXPECT_EQ(b->isEnabled(), !transferRunning) << b->objectName().toStdString();
-        EXPECT_EQ(f.LetztenTransferwiederholen1->isEnabled(), !transferRunning);
-        EXPECT_EQ(f.CancelButton->isEnabled(), transferRunning);
+        EXPECT_EQ(action("LetztenTransferwiederholen1")->isEnabled(), !transferRunning);
+        EXPECT_EQ(button("CancelButton")->isEnabled(), transferRunning);
     }
 
     void expectOnlyBox(const QString& text, Icon icon) {
@@ -95,14 +96,15 @@ TEST_F(ListReceiveTest, ReceivesSavesAndRepeatsIntoTheSameFile) {
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
     EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Empfangene Daten speichern in..."));
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("List-Datei (*.lst)|*.lst"));
-    EXPECT_TRUE(form().ListBusy);
-    EXPECT_EQ(form().LastTransfer, 3);
+    EXPECT_TRUE(form().transfer().ListBusy);
+    EXPECT_EQ(form().transfer().LastTransfer, 3);
     expectControls(true);
 
     // While it runs, every transfer command waits.
-    ASSERT_TRUE(waitFor([this] { return form().ProgressBar1->value() > 0; }, 15000));
+    ASSERT_TRUE(
+        waitFor([this] { return control<QProgressBar>("ProgressBar1")->value() > 0; }, 15000));
     dialogs.clear();
-    form().Datenempfangen1->trigger();
+    action("Datenempfangen1")->trigger();
     form().RedoButtonClick();
     form().OnLine1Click();
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{waitText, waitText, waitText}));
@@ -112,16 +114,16 @@ TEST_F(ListReceiveTest, ReceivesSavesAndRepeatsIntoTheSameFile) {
     ASSERT_TRUE(transferEnded());
     expectOnlyBox(received, Icon::Information);
     EXPECT_EQ(listblocks::readFile(path), listblocks::bytes(served));
-    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_FALSE(form().listPort()->IsOpen());
     EXPECT_TRUE(form().transfer().ReceiveBuffer.empty());
-    EXPECT_EQ(form().ProgressBar1->value(), 0);
+    EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 0);
     expectControls(false);
     EXPECT_TRUE(QFile::exists(QStringLiteral("logRead.txt")));
 
     // Repeat: no dialog, the same file gets the list again.
     ASSERT_TRUE(listblocks::writeFile(path, listblocks::make(1)));
     dialogs.clear();
-    form().RedoButton->click();
+    button("RedoButton")->click();
     expectControls(true);
     ASSERT_TRUE(transferEnded());
     expectOnlyBox(received, Icon::Information);
@@ -134,11 +136,12 @@ TEST_F(ListReceiveTest, CancelDuringTheStream) {
     const QString path = target("cancelled.lst");
     QFile::remove(path);
     receiveInto(path);
-    ASSERT_TRUE(waitFor([this] { return form().ProgressBar1->value() > 0; }, 15000));
-    form().CancelButton->click();
+    ASSERT_TRUE(
+        waitFor([this] { return control<QProgressBar>("ProgressBar1")->value() > 0; }, 15000));
+    button("CancelButton")->click();
     ASSERT_TRUE(transferEnded());
     expectOnlyBox(cancelled, Icon::Warning);
-    EXPECT_FALSE(form().UserCancelled); // reported once
+    EXPECT_FALSE(form().transfer().UserCancelled); // reported once
     EXPECT_FALSE(QFile::exists(path));
     expectControls(false);
 }
@@ -146,7 +149,8 @@ TEST_F(ListReceiveTest, CancelDuringTheStream) {
 TEST_F(ListReceiveTest, ClosingTheProgramDuringAReceive) {
     startOn({"--throttle"});
     receiveInto(target("closing.lst"));
-    ASSERT_TRUE(waitFor([this] { return form().ProgressBar1->value() > 0; }, 15000));
+    ASSERT_TRUE(
+        waitFor([this] { return control<QProgressBar>("ProgressBar1")->value() > 0; }, 15000));
     windows.reset(); // ends the worker and releases the line without hanging
     TCommPort again;
     again.SetPort(sim->devicePath());
@@ -158,7 +162,8 @@ TEST_F(ListReceiveTest, ClosingTheProgramDuringAReceive) {
 TEST_F(ListReceiveTest, QuitWhileTheWorkerWaitsForTheWindow) {
     startOn({"--throttle"});
     receiveInto(target("quit.lst"));
-    ASSERT_TRUE(waitFor([this] { return form().ProgressBar1->value() > 0; }, 15000));
+    ASSERT_TRUE(
+        waitFor([this] { return control<QProgressBar>("ProgressBar1")->value() > 0; }, 15000));
     // The GUI thread stops answering: after its next chunk the worker waits
     // in its synchronised call onto the window.
     QThread::msleep(300);
@@ -201,16 +206,16 @@ TEST_F(ListReceiveTest, DroppedLineEndsLikeAFailedReceive) {
     ASSERT_FALSE(dialogs.messageTexts().isEmpty());
     EXPECT_EQ(dialogs.messageTexts().back(), failed);
     EXPECT_EQ(dialogs.shown.back().icon, Icon::Warning);
-    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_FALSE(form().listPort()->IsOpen());
     EXPECT_FALSE(QFile::exists(path));
     expectControls(false);
 
     // The window goes on: the next command opens the save dialog again.
     dialogs.clear();
-    form().Datenempfangen1->trigger(); // cancelled in the dialog
+    action("Datenempfangen1")->trigger(); // cancelled in the dialog
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
-    EXPECT_FALSE(form().ListBusy);
+    EXPECT_FALSE(form().transfer().ListBusy);
 }
 
 } // namespace

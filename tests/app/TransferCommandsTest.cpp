@@ -34,10 +34,10 @@ protected:
     }
     void expectIdleControls() {
         auto& f = form();
-        EXPECT_FALSE(f.ListBusy);
-        EXPECT_FALSE(f.ComThread);
-        EXPECT_TRUE(f.SpeedButton4->isEnabled());
-        EXPECT_FALSE(f.CancelButton->isEnabled());
+        EXPECT_FALSE(f.transfer().ListBusy);
+        EXPECT_FALSE(f.comThread());
+        EXPECT_TRUE(button("SpeedButton4")->isEnabled());
+        EXPECT_FALSE(button("CancelButton")->isEnabled());
     }
 
     Pty pty;
@@ -45,12 +45,12 @@ protected:
 };
 
 TEST_F(TransferCommandsTest, CancelledSaveDialogStartsNothing) {
-    form().SpeedButton4->click();
+    button("SpeedButton4")->click();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
-    EXPECT_EQ(form().LastTransfer, 0);
+    EXPECT_EQ(form().transfer().LastTransfer, 0);
     EXPECT_TRUE(form().transfer().ReceiveFileName.isEmpty());
-    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_FALSE(form().listPort()->IsOpen());
     expectIdleControls();
 
     // Nothing to repeat yet, and cancel without a worker only waits.
@@ -66,56 +66,56 @@ TEST_F(TransferCommandsTest, PortHeldElsewhereIsReportedAndLeavesNothingRunning)
     other.SetPort(pty.slavePath());
     other.Open();
     dialogs.saveAnswers.push_back(QStringLiteral("held.lst"));
-    form().Datenempfangen1->trigger();
+    action("Datenempfangen1")->trigger();
     other.Close();
 
     const QStringList texts = dialogs.messageTexts();
     ASSERT_FALSE(texts.isEmpty());
     EXPECT_EQ(texts.back(), QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "));
     EXPECT_EQ(dialogs.shown.back().caption, QStringLiteral("Quelvox"));
-    EXPECT_EQ(form().LastTransfer, 3); // the repeat command can try again
+    EXPECT_EQ(form().transfer().LastTransfer, 3); // the repeat command can try again
     EXPECT_EQ(form().transfer().ReceiveFileName, QStringLiteral("held.lst"));
-    EXPECT_FALSE(form().ListPort->IsOpen());
+    EXPECT_FALSE(form().listPort()->IsOpen());
     EXPECT_TRUE(form().transfer().ReceiveBuffer.empty()); // made only after the opening
     expectIdleControls();
 }
 
 TEST_F(TransferCommandsTest, RepeatWhileOnlineGoesOfflineWaitsAndMeetsTheOpenPort) {
     form().transfer().ReceiveFileName = QStringLiteral("again.lst");
-    form().LastTransfer = 3;
+    form().transfer().LastTransfer = 3;
     form().OnLine1Click();
-    ASSERT_TRUE(form().TerminalOnline);
+    ASSERT_TRUE(form().terminalOnline());
     dialogs.clear();
 
     const int64_t before = clock.nowMs();
     form().RedoButtonClick(); // the button is still off: no transfer has ended yet
     EXPECT_GE(clock.nowMs() - before, 500);
     EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
-    EXPECT_TRUE(form().UserCancelled);
+    EXPECT_TRUE(form().transfer().UserCancelled);
     // The terminal's port is still open: its set-up fails and is reported.
     const QStringList texts = dialogs.messageTexts();
     ASSERT_GE(texts.size(), 2);
     EXPECT_EQ(texts[texts.size() - 2], QStringLiteral("Comm Error: "));
     EXPECT_EQ(texts.back(), QStringLiteral("Kommunikationsfehler mit "));
-    EXPECT_FALSE(form().ListBusy);
-    EXPECT_FALSE(form().ComThread);
+    EXPECT_FALSE(form().transfer().ListBusy);
+    EXPECT_FALSE(form().comThread());
 
-    ASSERT_TRUE(waitFor([this] { return !form().TermThread; }));
-    EXPECT_FALSE(form().ListPort->IsOpen());
-    EXPECT_TRUE(form().SpeedButton2->isEnabled());
+    ASSERT_TRUE(waitFor([this] { return !form().termThread(); }));
+    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled());
 }
 
 TEST_F(TransferCommandsTest, ReceiveWhileOnlineGoesOfflineAndAsksForTheFile) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().TerminalOnline);
+    ASSERT_TRUE(form().terminalOnline());
     dialogs.clear();
     const int64_t before = clock.nowMs();
-    form().SpeedButton4->click();     // save dialog cancelled
+    button("SpeedButton4")->click();  // save dialog cancelled
     EXPECT_EQ(clock.nowMs(), before); // only the repeat command waits
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
-    ASSERT_TRUE(waitFor([this] { return !form().TermThread; }));
-    EXPECT_FALSE(form().OnLine1->isChecked());
+    ASSERT_TRUE(waitFor([this] { return !form().termThread(); }));
+    EXPECT_FALSE(action("OnLine1")->isChecked());
 }
 
 } // namespace
