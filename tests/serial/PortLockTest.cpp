@@ -112,6 +112,8 @@ TEST_F(PortLockTest, ReleaseDestructorAndExitRemoveTheLock) {
 }
 
 TEST_F(PortLockTest, CommPortHonoursTheLock) {
+    const char* given = std::getenv("QUELVOX_LOCK_DIR");
+    const std::string before = given ? given : "";
     ASSERT_EQ(setenv("QUELVOX_LOCK_DIR", folder().c_str(), 1), 0);
     Pty pty;
     const std::string lockPath = folder() + "/" + PortLock::lockFileName(pty.slavePath());
@@ -142,5 +144,5 @@ TEST_F(PortLockTest, CommPortHonoursTheLock) {
     port.Open();
     EXPECT_TRUE(port.IsOpen());
     port.Close();
-    unsetenv("QUELVOX_LOCK_DIR");
+    setenv("QUELVOX_LOCK_DIR", before.c_str(), 1);
 }
