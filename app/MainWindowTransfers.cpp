@@ -11,12 +11,12 @@
 #include "i18n/WindowTexts.h"
 #include "serial/ComThread.h"
 #include "serial/TermThread.h"
+#include "serial/WorkerThread.h"
 #include "transfer/ReceiveOutcome.h"
 #include "transfer/TransferPort.h"
 
 #include <QAction>
 
-#include <array>
 #include <exception>
 
 namespace {
@@ -39,7 +39,7 @@ bool TForm1::TransferGuard(bool repeat) {
             clock_.sleepMs(500);
         return true;
     }
-    if (ListBusy || UpdateBusy) {
+    if (transfer_.ListBusy || transfer_.UpdateBusy) {
         dialogs_.message(this, caption, i18n::text(i18n::Msg::WaitForTransfer),
                          UserDialogs::Icon::Warning);
         return false;
@@ -61,6 +61,9 @@ bool TForm1::startWorker(const WorkerStart& start) {
         if (start.afterOpen)
             start.afterOpen();
         worker = start.create();
+        // Owned by the window until its completion handler lets it go, so a
+        // closing window finds every worker that still runs.
+        worker->setParent(this);
         connect(worker, &QThread::finished, this, start.done);
         worker->start();
         return true;
@@ -130,7 +133,7 @@ bool TForm1::SaveList() {
 
 void TForm1::ComThreadDone() {
     ComClosePort();
-    ListBusy = false;
+    transfer_.ListBusy = false;
     // The worker's run is over; the object goes once its thread is gone.
     if (ComThread) {
         ComThread->deleteLater();
@@ -179,16 +182,12 @@ void TForm1::stopTransferWorkers() {
     // A worker waiting in a synchronised call returns at once from now on, so
     // the waits below end; no completion handler runs on a closing window.
     guiCalls_.close();
-    const std::array<TWorkerThread*, 2> workers{ComThread.data(), TermThread.data()};
+    const auto workers = findChildren<TWorkerThread*>(Qt::FindDirectChildrenOnly);
     for (TWorkerThread* worker : workers) {
-        if (worker == nullptr)
-            continue;
         disconnect(worker, nullptr, this, nullptr);
         worker->CancelByUser();
     }
     for (TWorkerThread* worker : workers) {
-        if (worker == nullptr)
-            continue;
         worker->wait();
         delete worker;
     }

@@ -63,7 +63,6 @@ protected:
     }
 
     void expectControls(bool transferRunning) {
-        auto& f = form();
         for (QToolButton* b : {button("SpeedButton2"), button("SpeedButton3"),
                                button("SpeedButton4"), button("RedoButton")})
             EXPECT_EQ(b->isEnabled(), !transferRunning) << b->objectName().toStdString();
