@@ -9,7 +9,7 @@
 //                one core (goal: below 5 %).
 #include "serial/ComThread.h"
 #include "serial/CommPort.h"
-#include "tests/serial/TransferHost.h"
+#include "tests/serial/TransferRecorder.h"
 #include "tests/support/SimProcess.h"
 
 #include <benchmark/benchmark.h>
@@ -96,7 +96,7 @@ void BM_ReceiveThrottled(benchmark::State& state) {
         port.SetBaudRate(115200);
         port.Open();
         TimingPort timing(port);
-        TransferHost host;
+        TransferRecorder host;
         TComThread thread(timing, host, SteadyClock::instance());
         thread.setLogPath("bench-logRead.txt");
         const double started = nowS();

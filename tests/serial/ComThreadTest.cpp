@@ -4,7 +4,7 @@
 #include "serial/CommError.h"
 #include "serial/CommPort.h"
 #include "tests/serial/ListStreams.h"
-#include "tests/serial/TransferHost.h"
+#include "tests/serial/TransferRecorder.h"
 #include "tests/support/ScriptedPort.h"
 #include "tests/support/SimProcess.h"
 
@@ -34,7 +34,7 @@ struct FinishedFlag {
 TEST(TComThread, RunsTheReceiveAndSignalsCompletion) {
     VirtualClock clock;
     ScriptedPort port(clock);
-    TransferHost host;
+    TransferRecorder host;
     const std::string body = list_streams::image();
     port.respondTo("400\r\n", {ScriptedPort::chunk(list_streams::menu())});
     port.respondTo("500\r\n", {ScriptedPort::chunk(list_streams::framed(body))});
@@ -55,7 +55,7 @@ TEST(TComThread, RunsTheReceiveAndSignalsCompletion) {
 TEST(TComThread, LineDropEndsTheRunWithTheFailureRecorded) {
     VirtualClock clock;
     ScriptedPort port(clock);
-    TransferHost host;
+    TransferRecorder host;
     port.respondTo("400\r\n", {ScriptedPort::chunk(list_streams::menu())});
     port.respondTo("500\r\n", {ScriptedPort::chunk("Start Upload---" + std::string(3000, 'x')),
                                ScriptedPort::error(CE_ReadFailed)});
@@ -76,7 +76,7 @@ TEST(TComThread, LineDropEndsTheRunWithTheFailureRecorded) {
 TEST(TComThread, CancelFromAnotherThreadEndsWithoutStandby) {
     VirtualClock clock;
     ScriptedPort port(clock);
-    TransferHost host;
+    TransferRecorder host;
     port.respondTo("400\r\n", {ScriptedPort::chunk(list_streams::menu())});
     port.respondTo("500\r\n", {ScriptedPort::chunk(list_streams::framed(list_streams::image()))});
     std::promise<void> reading;
@@ -110,7 +110,7 @@ class ComThreadOnLine : public ::testing::Test {
 protected:
     static constexpr double kSpeedup = 25.0;
     SteadyClock clock{kSpeedup};
-    TransferHost host;
+    TransferRecorder host;
 };
 
 TEST_F(ComThreadOnLine, ReceivedListIsByteIdenticalToTheServedOne) {

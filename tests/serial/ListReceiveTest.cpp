@@ -3,7 +3,7 @@
 #include "serial/ListReceive.h"
 #include "serial/CommError.h"
 #include "tests/serial/ListStreams.h"
-#include "tests/serial/TransferHost.h"
+#include "tests/serial/TransferRecorder.h"
 #include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ struct Rig {
 
     VirtualClock clock;
     ScriptedPort port{clock};
-    TransferHost host;
+    TransferRecorder host;
     ListReceive machine{port, clock, host};
 };
 
@@ -200,7 +200,7 @@ TEST(ListReceive, CancelDuringReceptionDiscardsTheStreamWithoutStandby) {
 TEST(ListReceive, SilentReceiverEndsWithoutStandby) {
     Rig rig;
     ScriptedPort silentPort(rig.clock);
-    TransferHost host("COM7");
+    TransferRecorder host("COM7");
     ListReceive machine(silentPort, rig.clock, host);
     machine.Run();
     const auto log = machine.log();

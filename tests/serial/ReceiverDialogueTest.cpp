@@ -1,7 +1,7 @@
 // The dialogue the three transfer workers share with the receiver: command
 // framing, the response window, and every row of the connection handshake.
 #include "serial/ReceiverDialogue.h"
-#include "tests/serial/TransferHost.h"
+#include "tests/serial/TransferRecorder.h"
 #include "tests/support/ScriptedPort.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ struct Rig {
 
     VirtualClock clock;
     ScriptedPort port{clock};
-    TransferHost host;
+    TransferRecorder host;
     ReceiverDialogue dialogue;
 };
 

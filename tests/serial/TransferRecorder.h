@@ -10,11 +10,11 @@
 // The main window as the transfer workers see it: a receive buffer of the
 // main window's size, the results they report, the status lines they show and
 // the progress they set. Safe to read while a worker thread runs.
-class TransferHost : public WorkerHost {
+class TransferRecorder : public WorkerHost {
 public:
     static constexpr size_t ReceiveBufferSize = ReceiveBufferBytes;
 
-    explicit TransferHost(std::string portName = "COM3") : portName_(std::move(portName)) {
+    explicit TransferRecorder(std::string portName = "COM3") : portName_(std::move(portName)) {
         receiveBuffer_.assign(ReceiveBufferSize, 0);
     }
 
