@@ -79,8 +79,7 @@ public:
     TCommPort* listPort() const { return ListPort.get(); }
 
     // Buffers, sizes, file names and flags of the transfers: the one place
-    // they live. The names below are short ways to the ones the terminal and
-    // the commands use most.
+    // they live.
     TransferState& transfer() { return transfer_; }
     const TransferState& transfer() const { return transfer_; }
 
@@ -91,11 +90,6 @@ private:
     GuiCallGate guiCalls_{*this};
 
     // Window state; only the window's own code and its workers touch it.
-    uint8_t& LastTransfer = transfer_.LastTransfer;
-    std::atomic<bool>& ListBusy = transfer_.ListBusy;
-    std::atomic<bool>& UpdateBusy = transfer_.UpdateBusy;
-    std::atomic<bool>& UserCancelled = transfer_.UserCancelled;
-
     std::unique_ptr<TCommPort> ListPort;
     QPointer<TTermThread> TermThread;
     // The list receive, or the identity read before a list send; none when

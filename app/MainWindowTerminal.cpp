@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 void TForm1::OnLine1Click() {
-    if (ListBusy || UpdateBusy) {
+    if (transfer_.ListBusy || transfer_.UpdateBusy) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
                          UserDialogs::Icon::Warning);
         return;
