@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/GuiCallGate.h"
 #include "app/PortScan.h"
 #include "app/Settings.h"
 #include "app/TerminalText.h"
-#include "app/GuiCallGate.h"
 #include "i18n/Messages.h"
 #include "serial/Clock.h"
 #include "serial/CommPort.h"
