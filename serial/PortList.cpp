@@ -14,6 +14,7 @@ struct ScanState {
     std::mutex mutex;
     bool scanned = false;
     QList<SerialPortEntry> ports;
+    PortList::SystemPorts systemPorts;
 };
 
 ScanState& state() {
@@ -21,11 +22,21 @@ ScanState& state() {
     return instance;
 }
 
-QList<SerialPortEntry> collectPorts() {
+QList<SerialPortEntry> qtPorts() {
     QList<SerialPortEntry> ports;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const auto& info : infos)
         ports.append({QString(), info.systemLocation(), info.description()});
+    return ports;
+}
+
+QList<SerialPortEntry> collectPorts() {
+    PortList::SystemPorts provider;
+    {
+        std::lock_guard lock(state().mutex);
+        provider = state().systemPorts;
+    }
+    QList<SerialPortEntry> ports = provider ? provider() : qtPorts();
     // The system reports devices in no promised order; sorting by path keeps
     // COMn pointing at the same device from one scan to the next.
     std::sort(ports.begin(), ports.end(), [](const SerialPortEntry& a, const SerialPortEntry& b) {
@@ -52,6 +63,13 @@ QList<SerialPortEntry> PortList::scan() {
     s.ports = ports;
     s.scanned = true;
     return ports;
+}
+
+PortList::SystemPorts PortList::setSystemPorts(SystemPorts provider) {
+    auto& s = state();
+    std::lock_guard lock(s.mutex);
+    std::swap(s.systemPorts, provider);
+    return provider;
 }
 
 QString PortList::devicePathFor(int portNumber) {

@@ -387,11 +387,18 @@ TEST_F(WindowTest, AboutBoxShowsLogoAndTexts) {
     EXPECT_TRUE(about.Title->font().bold());
     EXPECT_EQ(about.Comment->text(), QStringLiteral("My comment"));
 
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            static_cast<QDialog*>(modal)->accept();
+    // "Info" shows the box modally; a timer owned here closes it.
+    QWidget* shown = nullptr;
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        shown = QApplication::activeModalWidget();
+        if (shown)
+            static_cast<QDialog*>(shown)->accept();
     });
+    closer.start(0);
     form().Info1Click();
+    EXPECT_EQ(shown, &about);
     EXPECT_FALSE(about.isVisible());
 
     // Without a picture the area stays empty.

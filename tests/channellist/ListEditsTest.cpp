@@ -289,8 +289,11 @@ TEST_F(ListEditsTest, RepairFavouritesRemovesSharedNumbersAndCloseGaps) {
     EXPECT_TRUE(changed);
     // A number held three or more times is removed once.
     EXPECT_EQ(repaired(*model, {1, 1, 1, 1, 5}, {}, changed), (std::vector<int>{0, 0, 0, 0, 1}));
-    // Numbers of 126 and above only move down.
+    // Numbers of 126 and above only move down: 125 is the last one analysed.
     EXPECT_EQ(repaired(*model, {2, 130}, {}, changed), (std::vector<int>{1, 129}));
+    EXPECT_EQ(repaired(*model, {125, 125}, {}, changed), (std::vector<int>{0, 0}));
+    EXPECT_EQ(repaired(*model, {1, 126, 126}, {}, changed), (std::vector<int>{1, 126, 126}));
+    EXPECT_FALSE(changed);
 }
 
 TEST_F(ListEditsTest, RepairFavouritesWithMoreThan256Favourites) {

@@ -6,6 +6,7 @@
 #include "channellist/ListFile.h"
 #include "channellist/TextExport.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
@@ -20,9 +21,26 @@ public:
     void warnMoveDown() override {}
 };
 
-void require(bool condition) {
-    if (!condition)
-        std::abort();
+const char* const OperationNames[] = {"copy", "cut", "paste", "move", "move", "favourites"};
+
+// What a failure prints, so that the run can be replayed.
+struct Replay {
+    uint32_t callerSeed;
+    uint32_t operationSeed;
+    std::size_t inputSize;
+    int step = -1;
+    unsigned operation = 0;
+};
+
+void require(bool condition, const Replay& replay, const char* what) {
+    if (condition)
+        return;
+    std::fprintf(stderr,
+                 "list exercise: %s failed at step %d, operation %u (%s); caller seed %u, "
+                 "operation seed %u, input of %zu bytes\n",
+                 what, replay.step, replay.operation, OperationNames[replay.operation],
+                 replay.callerSeed, replay.operationSeed, replay.inputSize);
+    std::abort();
 }
 
 uint64_t recordHash(const ChannelRecord& c) {
@@ -73,7 +91,8 @@ const std::vector<uint8_t>& templateFile() {
 
 } // namespace
 
-void exerciseListBytes(const uint8_t* data, std::size_t size) {
+void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth depth,
+                       uint32_t callerSeed) {
     static const std::unique_ptr<ChannelListModel> model = std::make_unique<ChannelListModel>();
     SilentPrompts prompts;
 
@@ -92,41 +111,46 @@ void exerciseListBytes(const uint8_t* data, std::size_t size) {
     ChannelListImage& image = model->image;
     model->repairFavourites();
     model->channelCount = countChannels(image);
-    for (uint8_t kind : {uint8_t{0}, uint8_t{1}}) {
-        model->currentKind = kind;
-        model->fillChannelGrid(ChannelSlots); // stale slots too
-        model->fillFavouriteGrid(ChannelSlots);
+    if (depth == ExerciseDepth::Everything) {
+        for (uint8_t kind : {uint8_t{0}, uint8_t{1}}) {
+            model->currentKind = kind;
+            model->fillChannelGrid(ChannelSlots); // stale slots too
+            model->fillFavouriteGrid(ChannelSlots);
+        }
+        (void)exportTextContent(image);
     }
-    (void)exportTextContent(image);
 
     const bool listHeld =
         image.descriptor.receiverType != 0 && image.descriptor.receiverType != 0xFFFF;
-    std::mt19937 random(listCrc32(data, size));
+    Replay replay{callerSeed, listCrc32(data, size), size};
+    std::mt19937 random(replay.operationSeed);
     auto pick = [&random](int low, int high) {
         return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
     };
-    for (int step = 0; step < 4; ++step) {
+    for (replay.step = 0; replay.step < 4; ++replay.step) {
         model->currentKind = static_cast<uint8_t>(random() % 2);
         model->fillChannelGrid(model->channelCount);
         const int rows = model->viewRowCount;
         const UsedSummary before = summarise(image);
         const bool consistent = listHeld && before.count == model->channelCount;
-        switch (random() % 6) {
+        replay.operation = random() % 6;
+        switch (replay.operation) {
         case 0:
             model->copyRowsToClipboard(pick(-1, rows + 2), pick(-1, 12));
-            require(summarise(image).hashSum == before.hashSum);
+            require(summarise(image).hashSum == before.hashSum, replay, "records unchanged");
             break;
         case 1: {
             const int taken = model->cutRowsToClipboard(pick(-1, rows + 2), pick(-1, 12));
             model->channelCount -= taken;
             if (consistent)
-                require(summarise(image).count == before.count - taken);
+                require(summarise(image).count == before.count - taken, replay, "count after cut");
             break;
         }
         case 2: {
             const int added = model->insertFromClipboard(pick(-1, rows + 2), pick(-1, 12), prompts);
             if (consistent)
-                require(summarise(image).count == before.count + added);
+                require(summarise(image).count == before.count + added, replay,
+                        "count after paste");
             break;
         }
         case 3:
@@ -134,7 +158,8 @@ void exerciseListBytes(const uint8_t* data, std::size_t size) {
             model->moveRows(pick(-1, rows + 2), pick(-1, rows + 2), pick(-1, 12), prompts);
             const UsedSummary after = summarise(image);
             if (listHeld)
-                require(after.count == before.count && after.hashSum == before.hashSum);
+                require(after.count == before.count && after.hashSum == before.hashSum, replay,
+                        "records kept by the move");
             break;
         }
         default:

@@ -41,6 +41,6 @@ TEST(RandomLists, ArbitraryBytesAndDamagedLists) {
             break;
         }
         }
-        exerciseListBytes(bytes.data(), bytes.size());
+        exerciseListBytes(bytes.data(), bytes.size(), ExerciseDepth::Everything, seed);
     }
 }

@@ -1,5 +1,8 @@
 // TCommPort over real pseudo-terminals: time-outs in (compressed) real time.
 #include "serial/CommPort.h"
+#include "serial/ListReceive.h"
+#include "tests/serial/ListStreams.h"
+#include "tests/serial/TransferHost.h"
 #include "tests/support/Pty.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +34,9 @@ std::string text(const uint8_t* bytes, uint32_t count) {
     return std::string(reinterpret_cast<const char*>(bytes), count);
 }
 
+// The port counts whole milliseconds, so a time-out may end up to 1 ms early.
+constexpr int64_t GrainUs = 1000;
+
 class CommPortOnPty : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,6 +46,18 @@ protected:
         port.SetParity(0);
         port.SetStopBits(0);
         port.Open();
+    }
+
+    // Microseconds on the far side: from just before it sends `bytes` until
+    // the byte the program writes once `action` is done arrives there. Noise
+    // only ever makes this later.
+    int64_t farSideUs(const std::string& bytes, const std::function<void()>& action) {
+        const auto sent = steady_clock::now();
+        pty.send(bytes);
+        action();
+        port.WriteByte('!');
+        EXPECT_EQ(pty.receive(2000, 0), "!");
+        return duration_cast<microseconds>(steady_clock::now() - sent).count();
     }
 
     speed_t currentSpeed() {
@@ -90,6 +108,50 @@ TEST_F(CommPortOnPty, ReadTimeOuts) {
     receiver.join();
     EXPECT_EQ(port.Read(buffer, 64), 3u);
     EXPECT_EQ(text(buffer, 3), "def");
+}
+
+TEST_F(CommPortOnPty, TimeOutsKeepTheirContractValues) {
+    uint8_t buffer[129];
+    // Silent read of capacity C: C x 1 ms + 250 ms, well before C + 400 ms. The
+    // first read takes the trigger byte and returns at once (capacity full).
+    const int64_t silent = farSideUs("t", [&] {
+        ASSERT_EQ(port.Read(buffer, 1), 1u);
+        EXPECT_EQ(port.Read(buffer, 100), 0u);
+    });
+    EXPECT_GE(silent, (100 + 250) * 1000 - GrainUs);
+    EXPECT_LT(silent, (100 + 340) * 1000);
+
+    // A burst ends 15 ms after its last byte, well before 100 ms.
+    const int64_t burst = farSideUs("hello", [&] { EXPECT_EQ(port.Read(buffer, 128), 5u); });
+    EXPECT_GE(burst, 15 * 1000 - GrainUs);
+    EXPECT_LT(burst, 70 * 1000);
+}
+
+TEST_F(CommPortOnPty, ListReceivePausesBeforeItsRequestInRealTime) {
+    // Menu in, "500" out: the 15 ms end of the menu burst plus a 100 ms pause.
+    TransferHost host;
+    ListReceive machine(port, SteadyClock::instance(), host);
+    int64_t gapUs = -1;
+    std::thread receiver([&] {
+        std::string heard;
+        while (heard.find("400\r\n") == std::string::npos) {
+            const std::string more = pty.receive(2000, 0);
+            if (more.empty())
+                return; // no help command: the gap stays -1 and the test fails
+            heard += more;
+        }
+        const auto sent = steady_clock::now();
+        pty.send(list_streams::menu());
+        if (pty.receive(2000, 0).substr(0, 1) == "5")
+            gapUs = duration_cast<microseconds>(steady_clock::now() - sent).count();
+    });
+    for (int pass = 0; pass < 4 && machine.phase() != ListReceive::PhaseReceive; ++pass)
+        machine.Pass();
+    machine.Pass(); // the request
+    receiver.join();
+    EXPECT_EQ(machine.dialogue().step(), ListReceive::StepReceive);
+    EXPECT_GE(gapUs, (15 + 100) * 1000 - GrainUs);
+    EXPECT_LT(gapUs, 1000 * 1000);
 }
 
 TEST_F(CommPortOnPty, InterruptEndsAWaitingRead) {

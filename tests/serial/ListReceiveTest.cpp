@@ -96,6 +96,38 @@ TEST(ListReceive, StandbyFollowsTheSilenceAndIsFollowedBy5Seconds) {
     EXPECT_EQ(rig.clock.nowMs(), standbyAt + 210 + 5000);
 }
 
+TEST(ListReceive, PausesOf100MsBeforeTheRequestAndBeforeStandby) {
+    Rig rig;
+    rig.serve(framed(image()));
+    int64_t lastReadAt = -1;
+    rig.port.setOnRead([&] { lastReadAt = rig.clock.nowMs(); });
+    rig.run();
+    const auto writes = rig.port.writes();
+    ASSERT_EQ(writes.size(), 15u);
+    // "400" CR LF, the menu as one burst, 100 ms, "500".
+    ASSERT_EQ(writes[5].bytes, "5");
+    EXPECT_EQ(writes[5].timeMs - writes[4].timeMs, ScriptedPort::BurstGapMs + 100);
+    // The silence that ends the stream, 100 ms, the standby phase's own 100 ms, "300".
+    ASSERT_EQ(writes[10].bytes, "3");
+    const int64_t silenceEnd =
+        lastReadAt + ListReceive::ReadCapacity + ScriptedPort::SilenceConstantMs;
+    EXPECT_EQ(writes[10].timeMs - silenceEnd, 100 + 100);
+}
+
+TEST(ListReceive, ProgressBarIsFullAt185026Bytes) {
+    constexpr size_t fullBar = 185026;
+    Rig rig;
+    const std::string stream = framed(image());
+    rig.port.respondTo("500\r\n", {ScriptedPort::chunk(stream.substr(0, fullBar - 1)),
+                                   ScriptedPort::chunk(stream.substr(fullBar - 1, 1)),
+                                   ScriptedPort::chunk(stream.substr(fullBar))});
+    rig.run();
+    const auto progress = rig.host.progress();
+    ASSERT_GE(progress.size(), 4u);
+    EXPECT_EQ(std::vector<int>(progress.end() - 4, progress.end()),
+              (std::vector<int>{99, 100, 100, 0}));
+}
+
 TEST(ListReceive, StreamLengthDecidesBetweenFailureAndHandOver) {
     const std::string body = image();
     {

@@ -6,29 +6,37 @@
 #include <cstdlib>
 
 TEST(PortList, SystemPortsSortedThenExtraPaths) {
+    // The system reports its devices in any order; COMn follows the path.
+    auto previous = PortList::setSystemPorts([] {
+        return QList<SerialPortEntry>{{"", "/dev/ttyUSB1", "adapter B"},
+                                      {"", "/dev/ttyS0", ""},
+                                      {"", "/dev/ttyUSB0", "adapter A"},
+                                      {"", "/dev/ttyACM0", "modem"}};
+    });
     setenv("QUELVOX_EXTRA_PORTS", "/tmp/quelvox-a::/tmp/quelvox-b", 1);
     const auto ports = PortList::scan();
     unsetenv("QUELVOX_EXTRA_PORTS");
+    PortList::setSystemPorts(previous);
 
-    ASSERT_GE(ports.size(), 2);
-    const auto extraStart = ports.size() - 2;
-    for (qsizetype i = 0; i < ports.size(); ++i)
+    const QStringList expected = {"/dev/ttyACM0", "/dev/ttyS0",     "/dev/ttyUSB0",
+                                  "/dev/ttyUSB1", "/tmp/quelvox-a", "/tmp/quelvox-b"};
+    ASSERT_EQ(ports.size(), expected.size());
+    for (qsizetype i = 0; i < ports.size(); ++i) {
         EXPECT_EQ(ports[i].name, QStringLiteral("COM%1").arg(i + 1));
-    for (qsizetype i = 1; i < extraStart; ++i)
-        EXPECT_LT(ports[i - 1].devicePath, ports[i].devicePath);
-    EXPECT_EQ(ports[extraStart].devicePath, "/tmp/quelvox-a");
-    EXPECT_EQ(ports[extraStart + 1].devicePath, "/tmp/quelvox-b");
+        EXPECT_EQ(ports[i].devicePath, expected[i]);
+    }
+    EXPECT_EQ(ports[2].description, "adapter A"); // each keeps its own description
+    EXPECT_EQ(ports[3].description, "adapter B");
 
     // The port number resolves through the last scan.
-    const int firstExtra = static_cast<int>(extraStart) + 1;
-    EXPECT_EQ(PortList::devicePathFor(firstExtra), "/tmp/quelvox-a");
-    EXPECT_EQ(PortList::devicePathFor(firstExtra + 1), "/tmp/quelvox-b");
-    EXPECT_EQ(PortList::devicePathFor(firstExtra + 2), "");
+    EXPECT_EQ(PortList::devicePathFor(5), "/tmp/quelvox-a");
+    EXPECT_EQ(PortList::devicePathFor(6), "/tmp/quelvox-b");
+    EXPECT_EQ(PortList::devicePathFor(7), "");
     EXPECT_EQ(PortList::devicePathFor(0), "");
     EXPECT_EQ(PortList::devicePathFor(-1), "");
 
     TCommPort port;
-    port.SetPort(std::to_string(firstExtra + 1));
-    EXPECT_EQ(port.portName(), "COM" + std::to_string(firstExtra + 1));
+    port.SetPort("6");
+    EXPECT_EQ(port.portName(), "COM6");
     EXPECT_EQ(port.devicePath(), "/tmp/quelvox-b");
 }
