@@ -36,5 +36,5 @@ int runExport(const std::vector<std::string>& args, CliContext& context) {
         context.err << "quelvox-cli: warning: the checksum of " << files[0]
                     << " does not hold; exporting the data as loaded\n";
     ConsoleFileReporter reporter(context);
-    return exportText(model->image, argumentPath(files[1]), reporter) ? ExitOk : ExitFailed;
+    return reporter.saveExit(exportText(model->image, argumentPath(files[1]), reporter));
 }

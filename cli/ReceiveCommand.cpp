@@ -14,6 +14,7 @@
 #include "serial/CommPort.h"
 #include "serial/ListReceive.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
 #include <cstring>
@@ -97,12 +98,15 @@ std::string portDescription(const TCommPort& port, const std::string& device) {
            ")";
 }
 
-// The list goes nowhere else: a missing or read-only folder, or a folder in
-// the way of the file, is reported before the receiver is disturbed.
+// The list goes nowhere else: a missing or read-only folder, or a folder,
+// FIFO, socket or block device in the way of the file, is reported before the
+// receiver is disturbed. A writable file in a read-only folder is written in
+// place.
 bool targetUsable(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
-    return !target.isDir() && folder.isDir() && folder.isWritable();
+    return fileio::checkTarget(QFile::encodeName(path).toStdString()).ok() && folder.isDir() &&
+           (folder.isWritable() || (target.exists() && target.isWritable()));
 }
 
 // Runs the worker to its end, printing each new status line. Throws
@@ -120,10 +124,12 @@ int finishReceive(const ConsoleWorkerHost& host, const ReceiveOptions& options,
     if (host.receivedStatus() != 0 && size > 0) {
         if (!receivedListIntact(host.receiveBuffer(), static_cast<std::size_t>(size)))
             return failure(context, i18n::Msg::CorruptList, ExitFailed);
+        fileio::WriteResult written;
         if (!writeFileReplacing(argumentPath(options.output),
                                 reinterpret_cast<const char*>(host.receiveBuffer()),
-                                static_cast<std::size_t>(size)))
-            return failure(context, i18n::Msg::DataSaveFailed, ExitUsage, options.output);
+                                static_cast<std::size_t>(size), &written))
+            return failure(context, i18n::Msg::DataSaveFailed,
+                           written.refused() ? ExitUsage : ExitFailed, written.reason);
         context.out << consoleText(i18n::Msg::ListReceived) << "\n";
         return ExitOk;
     }
