@@ -101,8 +101,14 @@ bool FileWriter::open() {
 
     sweepStaleTemporaries(target_);
     mode_ = Mode::Replace;
-    temporary_ = temporaryFor(target_);
-    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // A name taken already (left by an earlier process of the same PID) is
+    // passed over.
+    for (int attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
+        temporary_ = temporaryFor(target_);
+        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno != EEXIST)
+            break;
+    }
     if (fd_ < 0) {
         const int error = errno;
         temporary_.clear();
