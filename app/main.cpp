@@ -1,11 +1,13 @@
 #include "app/AppWindows.h"
 #include "app/QuelvoxApplication.h"
+#include "fileio/FileWriter.h"
 #include "help/HelpViewer.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>
 
 int main(int argc, char** argv) {
+    fileio::reportWritesPastSizeLimit();
     QuelvoxApplication app(argc, argv);
     help::setCurrentHelpFile(QStringLiteral("helpde.chm"));
 

@@ -3,6 +3,7 @@
 #include "fileio/TargetPath.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -201,6 +202,10 @@ WriteResult checkTarget(const std::string& path) {
         }
     }
     return result;
+}
+
+void reportWritesPastSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 WriteResult writeFile(const std::string& path, std::string_view bytes) {

@@ -75,6 +75,11 @@ private:
 // long operation; the writer checks again.
 WriteResult checkTarget(const std::string& path);
 
+// Makes a write past the file size limit (ulimit -f) fail with EFBIG, which
+// the writer reports, instead of killing the program with SIGXFSZ. Called
+// once at the start of each program.
+void reportWritesPastSizeLimit();
+
 // The whole file in one call.
 WriteResult writeFile(const std::string& path, std::span<const uint8_t> bytes);
 WriteResult writeFile(const std::string& path, std::string_view bytes);
