@@ -16,8 +16,8 @@ public:
     explicit ConsoleFileReporter(CliContext& context) : context_(context) {}
     void plainMessage(const QString& text) override;
     void writeFailed(const fileio::WriteResult& result) override;
-    // The exit status of a save: 0 done, 2 a target that is no file (folder,
-    // FIFO, socket, block device), 1 any other failure.
+    // The exit status of a save: 0 done, 2 a target that is refused (FIFO,
+    // socket, block device), 1 any other failure (a folder included).
     int saveExit(bool saved) const;
 
 private:

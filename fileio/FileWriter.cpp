@@ -23,9 +23,9 @@ int openExisting(const std::string& path) {
     return fd;
 }
 
+// Targets that are never written: a FIFO would wait for a reader, and a
+// socket or disk device is no place for a file.
 const char* refusalOf(mode_t mode) {
-    if (S_ISDIR(mode))
-        return "is a folder, not a file";
     if (S_ISFIFO(mode))
         return "is a FIFO, not a file";
     if (S_ISSOCK(mode))
@@ -88,6 +88,8 @@ bool FileWriter::open() {
     if (targetExists_) {
         if (const char* refusal = refusalOf(st.st_mode))
             return fail(S::Refused, Step::Open, refusal, 0);
+        if (S_ISDIR(st.st_mode))
+            return fail(S::Failed, Step::Open, "is a folder, not a file", 0);
         if (S_ISCHR(st.st_mode)) {
             mode_ = Mode::Device;
             fd_ = openExisting(target_);
@@ -195,10 +197,11 @@ WriteResult checkTarget(const std::string& path) {
     WriteResult result;
     struct stat st {};
     if (::stat(resolveLinks(path).c_str(), &st) == 0) {
-        if (const char* refusal = refusalOf(st.st_mode)) {
-            result.status = WriteResult::Status::Refused;
+        const char* refusal = refusalOf(st.st_mode);
+        if (refusal != nullptr || S_ISDIR(st.st_mode)) {
+            result.status = refusal ? WriteResult::Status::Refused : WriteResult::Status::Failed;
             result.step = WriteResult::Step::Open;
-            result.reason = path + ": " + refusal;
+            result.reason = path + ": " + (refusal ? refusal : "is a folder, not a file");
         }
     }
     return result;

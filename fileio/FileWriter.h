@@ -14,8 +14,9 @@ namespace fileio {
 struct WriteResult {
     enum class Status {
         Ok,
-        Refused, // the target is a folder, FIFO, socket or block device
-        Failed,  // the file could not be created, written, synced or renamed
+        Refused, // the target is a FIFO, socket or block device
+        Failed,  // the file could not be created, written, synced or renamed,
+                 // or the target is a folder
     };
     // The step that failed, for callers that tell them apart.
     enum class Step { None, Open, Write, Finish };
@@ -71,7 +72,7 @@ private:
 };
 
 // Refused, with its reason, when the target (links followed) exists and is a
-// folder, FIFO, socket or block device; Ok otherwise. For a check before a
+// FIFO, socket or block device; Failed for a folder; Ok otherwise. For a check before a
 // long operation; the writer checks again.
 WriteResult checkTarget(const std::string& path);
 

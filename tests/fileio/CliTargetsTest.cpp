@@ -1,5 +1,5 @@
 // quelvox-cli export and resave to targets that are no regular file: a FIFO
-// or folder is refused with exit status 2 at once, a device node is written
+// is refused with exit status 2 at once, a folder fails with 1, a device node is written
 // in place and never replaced, and its write error is a failure exit.
 #include "channellist/ListFile.h"
 #include "tests/channellist/ListTestSupport.h"
@@ -49,7 +49,7 @@ TEST(CliTargets, NonFileTargetsAreRefusedOrWrittenInPlace) {
 
     const Row rows[] = {
         {"export", Target::Fifo, 2, S_IFIFO},     {"resave", Target::Fifo, 2, S_IFIFO},
-        {"export", Target::Folder, 2, S_IFDIR},   {"resave", Target::Folder, 2, S_IFDIR},
+        {"export", Target::Folder, 1, S_IFDIR},   {"resave", Target::Folder, 1, S_IFDIR},
         {"export", Target::NullNode, 0, S_IFCHR}, {"resave", Target::NullNode, 0, S_IFCHR},
         {"export", Target::FullNode, 1, S_IFCHR}, {"resave", Target::FullNode, 1, S_IFCHR},
     };
