@@ -122,10 +122,10 @@ bool FileWriter::open() {
         return fail(S::Failed, Step::Open, "cannot be created", error);
     }
     if (targetExists_) {
-        // The new file keeps the old one's permissions and, where allowed, owner.
+        // The new file keeps the old one's permissions and, where allowed
+        // (root saving a user's file), its owner.
         ::fchmod(fd_, st.st_mode & 07777);
-        if (::fchown(fd_, st.st_uid, st.st_gid) != 0) {
-        }
+        [[maybe_unused]] const int owned = ::fchown(fd_, st.st_uid, st.st_gid);
     }
     return true;
 }

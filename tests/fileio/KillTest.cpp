@@ -88,6 +88,16 @@ TEST(KilledSave, SweepTakesOnlyDeadWritersOfTheSameTarget) {
     EXPECT_EQ(scratch::entries(folder.path()), expected);
 }
 
+TEST(Replace, NewFileKeepsTheOldOnesPermissions) {
+    scratch::Folder folder;
+    scratch::putFile(folder / "p", "old");
+    ::chmod((folder / "p").c_str(), 0640);
+    ASSERT_TRUE(fileio::writeFile(folder / "p", "new").ok());
+    struct stat st {};
+    ASSERT_EQ(::stat((folder / "p").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 // A text-mode stream turns every LF into CR LF, one inside a name too; the
 // name ends at its NUL byte.
 TEST(ExportLineEnds, NameWithCrLfTabAndNul) {
