@@ -2,7 +2,7 @@
 #include "serial/CommPort.h"
 #include "serial/ListReceive.h"
 #include "tests/serial/ListStreams.h"
-#include "tests/serial/TransferHost.h"
+#include "tests/serial/TransferRecorder.h"
 #include "tests/support/Pty.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <termios.h>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -129,7 +130,7 @@ TEST_F(CommPortOnPty, TimeOutsKeepTheirContractValues) {
 
 TEST_F(CommPortOnPty, ListReceivePausesBeforeItsRequestInRealTime) {
     // Menu in, "500" out: the 15 ms end of the menu burst plus a 100 ms pause.
-    TransferHost host;
+    TransferRecorder host;
     ListReceive machine(port, SteadyClock::instance(), host);
     int64_t gapUs = -1;
     std::thread receiver([&] {
@@ -149,7 +150,7 @@ TEST_F(CommPortOnPty, ListReceivePausesBeforeItsRequestInRealTime) {
         machine.Pass();
     machine.Pass(); // the request
     receiver.join();
-    EXPECT_EQ(machine.dialogue().step(), ListReceive::StepReceive);
+    EXPECT_EQ(std::as_const(machine).dialogue().step(), ListReceive::StepReceive);
     EXPECT_GE(gapUs, (15 + 100) * 1000 - GrainUs);
     EXPECT_LT(gapUs, 1000 * 1000);
 }
