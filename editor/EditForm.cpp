@@ -1,44 +1,72 @@
+// The editor window: controls, menus, tool bar and the warnings it shows.
 #include "editor/EditForm.h"
 
+#include "channellist/ChannelListModel.h"
+#include "editor/ChannelTableModel.h"
+#include "editor/EditorIcons.h"
+#include "editor/FavForm.h"
+#include "editor/Warnung.h"
+#include "help/HelpViewer.h"
 #include "i18n/WindowTexts.h"
 #include "ui/ShellBuilder.h"
+#include "ui/UserDialogs.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QRadioButton>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int GridColumns = 15;
-// Design headings of the channel grid (German).
-const char* const designHeadings[GridColumns] = {
+
+// Design headings and widths of the channel grid (German).
+const char* const designHeadings[ChannelGridColumns] = {
     "Nr.",     "Programm-Name", "Sat-Name",    "Frequenz",    "Pol.",
     "SR / BW", "V-PID",         "A-PID",       "Pcr-PID",     "Ttx-PID",
     "Prg.Nr.", "Prg.Typ",       "Prg.Crypted", "Transponder", "Favoriten"};
+const QList<int> columnWidths = {64, 158, 71, 68, 33, 72, 50, 50, 50, 45, 64, 54, 74, 75, 63};
+
+// The receiver variants of the type box; entry i stands for type i + 1.
+const char* const receiverTypes[] = {
+    "DVB-S Receiver (OUI 1)",    "DVB-S CI Receiver (OUI 2)",  "DVB-S Twin Receiver (OUI 3)",
+    "DVB-C Receiver (OUI 4)",    "DVB-C CI Receiver (OUI 5)",  "DVB-T Receiver (OUI 6)",
+    "DVB-T CI Receiver (OUI 7)", "DVB-S PVR Receiver (OUI 8)", "DVB-S/T Combo Receiver (OUI 9)"};
+
+QAction* shortcutItem(QMenu* menu, const char* name, const char* text, const QKeySequence& key) {
+    QAction* action = shell::item(menu, name, QString::fromUtf8(text));
+    action->setShortcut(key);
+    return action;
+}
+
 } // namespace
 
-TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent) {
+TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), model_(model) {
     setObjectName(QStringLiteral("EditForm"));
     setWindowTitle(QStringLiteral("Quelvox v1.03 - Editor"));
-    resize(900, 600);
-    buildMenus();
+    resize(1128, 665);
+    setWindowState(Qt::WindowMaximized);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     setCentralWidget(central);
-    buildToolBar();
 
-    StringGrid1 = new QTableWidget(0, GridColumns, central);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     QStringList headings;
     for (const char* heading : designHeadings)
         headings << QString::fromUtf8(heading);
-    StringGrid1->setHorizontalHeaderLabels(headings);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    table_ = new ChannelTableModel(model_.channelGrid, headings, this);
+    StringGrid1 = new GridView(table_, columnWidths, central);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    buildMenus();
+    buildToolBar();
     layout->addWidget(StringGrid1);
+    connectGrid();
 
     new i18n::DialogTexts(QStringLiteral("OpenDialog1"), this,
                           QString::fromUtf8("Senderliste öffnen"),
@@ -46,73 +74,215 @@ TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent) {
     new i18n::DialogTexts(QStringLiteral("SaveDialog1"), this, QStringLiteral("Speichern unter..."),
                           QStringLiteral("List-Datei (*.lst)|*.lst|Text-Datei (*.txt)|*.txt"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setFixedHeight(20);
+    statusBar()->setSizeGripEnabled(false);
+    auto* path = new QLabel(statusBar());
+    path->setObjectName(QStringLiteral("StatusPath"));
+    statusBar()->addWidget(path, 1);
+
+    selectTvView();
+    model_.rowToChannel.fill(0);
+    StringGrid1->setFocus();
+    updateUndoState();
 }
+
+TEditForm::~TEditForm() = default;
 
 void TEditForm::buildMenus() {
     QMenu* file = shell::menu(menuBar(), "File1", QStringLiteral("Datei"));
-    shell::item(file, "Open1", QString::fromUtf8("Öffnen..."));
-    shell::item(file, "Close1", QString::fromUtf8("Schließen"));
-    shell::item(file, "Save1", QStringLiteral("Speichern"));
+    QAction* open = shortcutItem(file, "Open1", "Öffnen...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* close = shortcutItem(file, "Close1", "Schließen", QKeySequence(Qt::CTRL | Qt::Key_L));
+    QAction* save = shortcutItem(file, "Save1", "Speichern", QKeySequence(Qt::CTRL | Qt::Key_S));
     shell::item(file, "SaveAs1", QStringLiteral("Speichern unter..."));
     file->addSeparator();
-    shell::item(file, "Print1", QStringLiteral("Drucken"));
+    shortcutItem(file, "Print1", "Drucken", QKeySequence(Qt::CTRL | Qt::Key_P));
     shell::item(file, "PrintSetup1", QStringLiteral("Druckereinrichtung..."));
     file->addSeparator();
-    shell::item(file, "Exit1", QStringLiteral("Beenden"));
+    QAction* exit = shell::item(file, "Exit1", QStringLiteral("Beenden"));
+    connect(open, &QAction::triggered, this, &TEditForm::openList);
+    connect(close, &QAction::triggered, this, [this] { Close1Click(); });
+    connect(save, &QAction::triggered, this, [this] { saveList(); });
+    connect(exit, &QAction::triggered, this, &TEditForm::Exit1Click);
 
     QMenu* edit = shell::menu(menuBar(), "Edit1", QStringLiteral("Bearbeiten"));
-    shell::item(edit, "Cut1", QStringLiteral("Ausschneiden"));
-    shell::item(edit, "Copy1", QStringLiteral("Kopieren"));
-    shell::item(edit, "Paste1", QString::fromUtf8("Einfügen"));
+    Undo1 = shortcutItem(edit, "Undo1", "Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo1 = shortcutItem(edit, "Redo1", "Wiederherstellen", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Redo1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addSeparator();
-    shell::item(edit, "Find1", QStringLiteral("Kanal suchen..."));
+    QAction* cut = shortcutItem(edit, "Cut1", "Ausschneiden", QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* copy = shortcutItem(edit, "Copy1", "Kopieren", QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* paste = shortcutItem(edit, "Paste1", "Einfügen", QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit->addSeparator();
+    shortcutItem(edit, "Find1", "Kanal suchen...", QKeySequence(Qt::CTRL | Qt::Key_F));
     shell::item(edit, "Find2", QStringLiteral("Frequenz suchen..."));
     shell::item(edit, "Find3", QStringLiteral("Transponder suchen..."));
-    shell::item(edit, "Suchewiederholen1", QStringLiteral("Suche wiederholen"));
+    shortcutItem(edit, "Suchewiederholen1", "Suche wiederholen", QKeySequence(Qt::Key_F3));
     edit->addSeparator();
-    shell::item(edit, "Transponderbearbeiten1", QStringLiteral("Transponder bearbeiten..."));
+    shortcutItem(edit, "Transponderbearbeiten1", "Transponder bearbeiten...",
+                 QKeySequence(Qt::Key_F8));
+    connect(Undo1, &QAction::triggered, this, &TEditForm::undo);
+    connect(Redo1, &QAction::triggered, this, &TEditForm::redo);
+    connect(cut, &QAction::triggered, this, &TEditForm::Cut1Click);
+    connect(copy, &QAction::triggered, this, &TEditForm::Copy1Click);
+    connect(paste, &QAction::triggered, this, &TEditForm::Paste1Click);
 
-    shell::menu(menuBar(), "Ansicht1", QStringLiteral("Ansicht"));
+    QMenu* view = shell::menu(menuBar(), "Ansicht1", QStringLiteral("Ansicht"));
+    AnsichtTV = shortcutItem(view, "AnsichtTV", "TV", QKeySequence(Qt::CTRL | Qt::Key_T));
+    AnsichtRa = shortcutItem(view, "AnsichtRa", "Radio", QKeySequence(Qt::CTRL | Qt::Key_R));
+    AnsichtTV->setCheckable(true);
+    AnsichtRa->setCheckable(true);
+    connect(AnsichtTV, &QAction::triggered, this, &TEditForm::showTv);
+    connect(AnsichtRa, &QAction::triggered, this, &TEditForm::showRadio);
+
     QMenu* help = shell::menu(menuBar(), "Help1", QStringLiteral("Hilfe"));
-    shell::item(help, "UseHelp1", QStringLiteral("Hilfe"));
-    shell::item(help, "Info1", QStringLiteral("Info"));
+    QAction* useHelp = shortcutItem(help, "UseHelp1", "Hilfe", QKeySequence(Qt::Key_F1));
+    shortcutItem(help, "Info1", "Info", QKeySequence(Qt::Key_F2));
+    connect(useHelp, &QAction::triggered, this,
+            [] { help::showContents(help::currentHelpFile()); });
 
     // The grid's context menu keeps its English design captions until the
     // German texts are applied once.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    shell::item(PopupMenu1, "Cut2", QStringLiteral("Cut"));
-    shell::item(PopupMenu1, "Copy2", QStringLiteral("Copy"));
-    shell::item(PopupMenu1, "Paste2", QStringLiteral("Paste"));
+    connect(shell::item(PopupMenu1, "Cut2", QStringLiteral("Cut")), &QAction::triggered, this,
+            &TEditForm::Cut1Click);
+    connect(shell::item(PopupMenu1, "Copy2", QStringLiteral("Copy")), &QAction::triggered, this,
+            &TEditForm::Copy1Click);
+    connect(shell::item(PopupMenu1, "Paste2", QStringLiteral("Paste")), &QAction::triggered, this,
+            &TEditForm::Paste1Click);
+
+    // Del works in the channel table only.
+    auto* del = new QAction(StringGrid1);
+    del->setShortcut(QKeySequence(Qt::Key_Delete));
+    del->setShortcutContext(Qt::WidgetShortcut);
+    StringGrid1->addAction(del);
+    connect(del, &QAction::triggered, this, [this] { deleteRows(true); });
 }
 
 void TEditForm::buildToolBar() {
     auto* panel = new QWidget(centralWidget());
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedHeight(33);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
+
+    RadioButtonTV = new QRadioButton(QStringLiteral("TV"), panel);
+    RadioButtonTV->setObjectName(QStringLiteral("RadioButtonTV"));
+    RadioButtonTV->setGeometry(8, 8, 40, 17);
+    RadioButtonRadio = new QRadioButton(QStringLiteral("Radio"), panel);
+    RadioButtonRadio->setObjectName(QStringLiteral("RadioButtonRadio"));
+    RadioButtonRadio->setGeometry(48, 8, 56, 17);
+    connect(RadioButtonTV, &QRadioButton::clicked, this, &TEditForm::showTv);
+    connect(RadioButtonRadio, &QRadioButton::clicked, this, &TEditForm::showRadio);
+
     const struct {
         const char* name;
         const char* hint;
+        int x;
+        EditorIcon icon;
+        void (TEditForm::*action)();
     } buttons[] = {
-        {"FileOpenButton", "Datei öffnen"},
-        {"SaveFileButton", "Datei speichern"},
-        {"PrintButton", "Senderliste drucken"},
-        {"FileCloseButton", "Datei schliessen"},
-        {"CutButton", "Kanaldaten ausschneiden"},
-        {"CopyButton", "Kanaldaten kopieren"},
-        {"PasteButton", "Kanaldaten einfügen"},
-        {"FontButton", "Schriftart auswählen"},
-        {"TransponderButton", "Transponder bearbeiten"},
+        {"FileOpenButton", "Datei öffnen", 104, EditorIcon::Open, &TEditForm::openList},
+        {"SaveFileButton", "Datei speichern", 136, EditorIcon::Save, nullptr},
+        {"PrintButton", "Senderliste drucken", 168, EditorIcon::Print, nullptr},
+        {"FileCloseButton", "Datei schliessen", 200, EditorIcon::Close, nullptr},
+        {"CutButton", "Kanaldaten ausschneiden", 416, EditorIcon::Cut, &TEditForm::Cut1Click},
+        {"CopyButton", "Kanaldaten kopieren", 448, EditorIcon::Copy, &TEditForm::Copy1Click},
+        {"PasteButton", "Kanaldaten einfügen", 480, EditorIcon::Paste, &TEditForm::Paste1Click},
+        {"FontButton", "Schriftart auswählen", 544, EditorIcon::Font, nullptr},
     };
-    for (const auto& b : buttons)
-        row->addWidget(shell::toolButton(panel, b.name, QString::fromUtf8(b.hint)));
-    row->addStretch(1);
+    for (const auto& b : buttons) {
+        QToolButton* button = shell::toolButton(panel, b.name, QString::fromUtf8(b.hint));
+        button->move(b.x, 0);
+        button->setIcon(editorIcon(b.icon));
+        button->setIconSize(QSize(24, 24));
+        if (b.action)
+            connect(button, &QToolButton::clicked, this, b.action);
+    }
+    connect(panel->findChild<QToolButton*>(QStringLiteral("FileCloseButton")),
+            &QToolButton::clicked, this, [this] { Close1Click(); });
+    connect(panel->findChild<QToolButton*>(QStringLiteral("SaveFileButton")), &QToolButton::clicked,
+            this, [this] { saveList(); });
+
+    QToolButton* transponder =
+        shell::toolButton(panel, "TransponderButton", QStringLiteral("Transponder bearbeiten"));
+    transponder->setText(QStringLiteral("TP-Edit"));
+    QFont bold = transponder->font();
+    bold.setBold(true);
+    transponder->setFont(bold);
+    transponder->setGeometry(608, 0, 73, 33);
+    QToolButton* favourites = shell::toolButton(panel, "FavEditButton", QString());
+    favourites->setText(QStringLiteral("Fav-Edit"));
+    favourites->setGeometry(712, 0, 65, 33);
+    connect(favourites, &QToolButton::clicked, this, &TEditForm::FavoritenBearbeiten1Click);
+
+    ComboBox1 = new QComboBox(panel);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    for (const char* type : receiverTypes)
+        ComboBox1->addItem(QString::fromLatin1(type));
+    ComboBox1->setPlaceholderText(QStringLiteral("Receiver Type"));
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setEnabled(false);
+    ComboBox1->setGeometry(824, 5, 361, 22);
+
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(panel);
+}
+
+void TEditForm::connectGrid() {
+    connect(StringGrid1, &GridView::pressed, this, &TEditForm::gridPressed);
+    connect(StringGrid1, &GridView::released, this, &TEditForm::gridReleased);
+    connect(StringGrid1, &GridView::currentCellChanged, this, &TEditForm::gridCurrentChanged);
+    connect(StringGrid1, &GridView::rowMoved, this, &TEditForm::StringGrid1RowMoved);
+}
+
+void TEditForm::setFavForm(TFavForm* favForm) {
+    favForm_ = favForm;
+    if (!favForm_)
+        return;
+    connect(favForm_, &TFavForm::pasteRequested, this, &TEditForm::PasteFavButtonClick);
+    connect(favForm_, &TFavForm::deleteRequested, this, &TEditForm::DeleteFavButtonClick);
+    connect(favForm_, &TFavForm::backspacePressed, this, &TEditForm::favouritesBackspace);
+    connect(favForm_, &TFavForm::rowMoved, this, &TEditForm::StringGrid2RowMoved);
+    connect(favForm_, &TFavForm::channelDropped, this, &TEditForm::StringGrid2DragDrop);
+    connect(favForm_, &TFavForm::touched, this, [this] { pasteToFavourites = true; });
+    connect(favForm_, &TFavForm::closed, this, &TEditForm::favFormClosed);
+}
+
+void TEditForm::setWarnings(TWarnung* warnung1, TWarnung* warnung2, TWarnung* warnung3,
+                            TWarnung* warnung4) {
+    warnings_[0] = warnung1;
+    warnings_[1] = warnung2;
+    warnings_[2] = warnung3;
+    warnings_[3] = warnung4;
 }
 
 void TEditForm::applyLanguage(i18n::Language language) {
     i18n::applyWindowTexts(this, i18n::Window::EditForm, language);
+    StringGrid1->horizontalHeader()->viewport()->update();
+}
+
+QString TEditForm::statusText() const {
+    const auto* label = statusBar()->findChild<QLabel*>(QStringLiteral("StatusPath"));
+    return label ? label->text() : QString();
+}
+
+void TEditForm::capacityExceeded(int, const QString& message) {
+    plainMessage(dialogs_, this, message);
+}
+
+void TEditForm::warnMoveUp() {
+    showWarning(1);
+}
+
+void TEditForm::warnMoveDown() {
+    showWarning(2);
+}
+
+void TEditForm::showWarning(int number) {
+    if (TWarnung* warning = warnings_[number - 1])
+        dialogs_.execDialog(*warning);
+}
+
+void TEditForm::warnNoList() {
+    dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::EditorNoListOpened),
+                     UserDialogs::Icon::Warning);
 }

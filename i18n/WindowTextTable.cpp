@@ -86,6 +86,8 @@ constexpr WindowTextRow rows[] = {
     {EditForm, "PrintSetup1", Caption, 0, "Druckereinrichtung...", "Print Setup...",
      "Direction d'imprimerie..."},
     {EditForm, "Exit1", Caption, 0, "Beenden", "Close All", "Quitter"},
+    {EditForm, "Undo1", Caption, 0, "Rückgängig", "Undo", "Annuler"},
+    {EditForm, "Redo1", Caption, 0, "Wiederherstellen", "Redo", "Rétablir"},
     {EditForm, "Cut1", Caption, 0, "Ausschneiden", "Cut", "Découper"},
     {EditForm, "Copy1", Caption, 0, "Kopieren", "Copy", "Copier"},
     {EditForm, "Paste1", Caption, 0, "Einfügen", "Paste", "Insérer"},
