@@ -9,10 +9,29 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 namespace {
 constexpr int NumberColumnWidth = 64;
 constexpr int RowHeight = 18;
+
+// Cells are plain one-line texts: drawn straight with the painter, which is
+// several times quicker than the styled item path with its text layouts.
+class PlainCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(option.rect, option.palette.highlight());
+        painter->setPen(selected ? option.palette.highlightedText().color()
+                                 : option.palette.text().color());
+        painter->drawText(option.rect.adjusted(2, 0, -2, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+    }
+};
 } // namespace
 
 NumberHeader::NumberHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
@@ -45,6 +64,7 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
     auto* numbers = new NumberHeader(this);
     setVerticalHeader(numbers);
     setModel(model);
+    setItemDelegate(new PlainCellDelegate(this));
     setColumnHidden(0, true); // shown as the number column
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
