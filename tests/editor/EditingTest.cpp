@@ -1,7 +1,11 @@
 #include "tests/editor/EditorFixture.h"
 
+#include "editor/ChannelTableModel.h"
+
 #include <QComboBox>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 
@@ -164,7 +168,15 @@ TEST_F(EditorTest, AChannelDroppedOnAnOccupiedFavouriteRowPushesTheOthersDown) {
     open(writeList(list));
     edit->FavoritenBearbeiten1Click();
     ASSERT_TRUE(fav->isVisible());
-    edit->StringGrid2DragDrop(1, 3);
+    // Channel row 3 dragged onto favourites row 1.
+    auto* mime = new QMimeData;
+    mime->setData(ChannelTableModel::RowMimeType, "3");
+    const QPoint row1(20, fav->StringGrid2->rowViewportPosition(0) + 5);
+    QDragEnterEvent enter(row1, Qt::CopyAction, mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(fav->StringGrid2->viewport(), &enter);
+    QDropEvent drop(row1, Qt::CopyAction, mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(fav->StringGrid2->viewport(), &drop);
+    delete mime;
     EXPECT_EQ(model->favouriteGrid.cell(1, 1), "Ch3");
     EXPECT_EQ(model->favouriteGrid.cell(1, 2), "Ch1");
     EXPECT_EQ(model->favouriteGrid.cell(1, 3), "Ch2");
