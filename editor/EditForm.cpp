@@ -209,10 +209,12 @@ void TEditForm::buildToolBar() {
     QFont bold = transponder->font();
     bold.setBold(true);
     transponder->setFont(bold);
-    transponder->setGeometry(608, 0, 73, 33);
+    transponder->setFixedSize(73, 33);
+    transponder->move(608, 0);
     QToolButton* favourites = shell::toolButton(panel, "FavEditButton", QString());
     favourites->setText(QStringLiteral("Fav-Edit"));
-    favourites->setGeometry(712, 0, 65, 33);
+    favourites->setFixedSize(65, 33);
+    favourites->move(712, 0);
     connect(favourites, &QToolButton::clicked, this, &TEditForm::FavoritenBearbeiten1Click);
 
     ComboBox1 = new QComboBox(panel);

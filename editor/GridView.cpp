@@ -256,6 +256,7 @@ void GridView::paintCorner(QWidget* corner) {
     QStyleOptionHeader option;
     option.initFrom(corner);
     option.rect = corner->rect();
+    option.state |= QStyle::State_Enabled; // the corner takes no clicks, but reads as a heading
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
