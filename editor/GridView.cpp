@@ -187,7 +187,9 @@ void GridView::sectionMoved(int, int oldVisual, int newVisual) {
 
 void GridView::mousePressEvent(QMouseEvent* event) {
     pressPoint_ = event->position().toPoint();
-    QTableView::mousePressEvent(event);
+    // Only the left button selects; a right click is handled on release.
+    if (event->button() == Qt::LeftButton)
+        QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(pressPoint_);
     emit pressed(index.isValid() ? index.column() : -1, index.isValid() ? index.row() + 1 : 0,
                  event->button());

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
@@ -229,4 +230,21 @@ TEST_F(EditorTest, AnUnreadableFileKeepsTheOpenList) {
               QStringList{QString::fromUtf8("Die Datei konnte nicht gelesen werden.")});
     EXPECT_EQ(edit->statusText(), path);
     EXPECT_EQ(cell(1, 3), "Ch3");
+}
+
+TEST_F(EditorTest, RightClickBelowTheListKeepsTheSelectionAndInTheNumberColumnSelectsTheRow) {
+    open(writeList(tvThenRadio(3)));
+    selectRows(1, 2);
+    QWidget* cells = edit->StringGrid1->viewport();
+    const QPoint row6(80, edit->StringGrid1->rowViewportPosition(5) + 5);
+    QTest::mouseClick(cells, Qt::RightButton, {}, row6);
+    EXPECT_EQ(edit->StringGrid1->selectionRect().bottom, 2);
+    EXPECT_FALSE(edit->PopupMenu1->isVisible());
+
+    QHeaderView* numbers = edit->StringGrid1->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::RightButton, {},
+                      QPoint(10, numbers->sectionViewportPosition(5) + 5));
+    EXPECT_EQ(edit->StringGrid1->selectionRect().top, 6);
+    EXPECT_TRUE(edit->PopupMenu1->isVisible());
+    edit->PopupMenu1->hide();
 }
