@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -247,4 +248,26 @@ TEST_F(EditorTest, RightClickBelowTheListKeepsTheSelectionAndInTheNumberColumnSe
     EXPECT_EQ(edit->StringGrid1->selectionRect().top, 6);
     EXPECT_TRUE(edit->PopupMenu1->isVisible());
     edit->PopupMenu1->hide();
+}
+
+TEST_F(EditorTest, OpeningWarnsOfABadChecksumAndRepairedFavouritesWithoutCountingAsAChange) {
+    auto list = tvThenRadio(3);
+    list[0].favouriteNumber = 2; // 2, 2: shared and a gap
+    list[1].favouriteNumber = 2;
+    const QString path = writeList(list);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(ChannelTableOffset + 3 * ChannelRecordBytes + 30); // name of an unused slot
+    file.write("x");
+    file.close();
+
+    open(path);
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        (QStringList{QString::fromUtf8("Ungültige Checksumme, wird beim Abspeichern korrigiert!"),
+                     "Fehlerhafte Favoritenliste, wird beim Abspeichern korrigiert."}));
+    EXPECT_EQ(model->image.channels[0].favouriteNumber, 0);
+    EXPECT_EQ(edit->statusText(), path);
+    EXPECT_TRUE(edit->Close1Click());
+    EXPECT_EQ(dialogs.count(FakeDialogs::Shown::Kind::Choice), 0);
 }
