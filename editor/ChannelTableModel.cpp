@@ -19,12 +19,13 @@ void ChannelTableModel::setGridRowCount(int rows) {
     endResetModel();
 }
 
-void ChannelTableModel::refresh() {
+void ChannelTableModel::refresh(bool numbersChanged) {
     const int rows = rowCount();
     if (rows == 0)
         return;
     emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1), {Qt::DisplayRole});
-    emit headerDataChanged(Qt::Vertical, 0, rows - 1);
+    if (numbersChanged)
+        emit headerDataChanged(Qt::Vertical, 0, rows - 1);
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {

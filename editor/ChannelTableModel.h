@@ -19,8 +19,9 @@ public:
     // Rows of the grid shown, the heading row included (4001, 3999, 256).
     void setGridRowCount(int rows);
     int gridRowCount() const { return rows_; }
-    // The grid was refilled: every visible cell and row number is read again.
-    void refresh();
+    // The grid was refilled: every visible cell is read again, and the row
+    // numbers too when they may have changed (a fill writes the same 1..4000).
+    void refresh(bool numbersChanged = false);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -128,7 +128,7 @@ void TEditForm::clearChannelTable() {
     for (int row = 1; row < table_->gridRowCount(); ++row)
         for (int column = 0; column < ChannelGridColumns; ++column)
             grid.setCell(column, row, "");
-    table_->refresh();
+    table_->refresh(true);
 }
 
 void TEditForm::refillChannels(int count) {
