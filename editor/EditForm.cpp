@@ -247,6 +247,9 @@ void TEditForm::setFavForm(TFavForm* favForm) {
     connect(favForm_, &TFavForm::channelDropped, this, &TEditForm::StringGrid2DragDrop);
     connect(favForm_, &TFavForm::touched, this, [this] { pasteToFavourites = true; });
     connect(favForm_, &TFavForm::closed, this, &TEditForm::favFormClosed);
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z work in the favourites window too.
+    favForm_->addAction(Undo1);
+    favForm_->addAction(Redo1);
 }
 
 void TEditForm::setWarnings(TWarnung* warnung1, TWarnung* warnung2, TWarnung* warnung3,
