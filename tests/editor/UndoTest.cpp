@@ -3,6 +3,8 @@
 #include "channellist/ListFile.h"
 #include "tests/support/FileBytes.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <random>
 
 using namespace listtest;
@@ -151,4 +153,24 @@ TEST_F(EditorTest, NoQuestionWithoutChanges) {
     EXPECT_EQ(dialogs.count(FakeDialogs::Shown::Kind::Choice), 0);
     EXPECT_TRUE(edit->statusText().isEmpty());
     EXPECT_FALSE(edit->isVisible());
+}
+
+// Ending the program (the main window's "Beenden" asks the application to
+// quit) closes the editor window first, so the question comes there too.
+TEST_F(EditorTest, QuittingTheProgramAsksAndCancelKeepsItRunning) {
+    const QString path = writeList(tvThenRadio(3));
+    open(path);
+    selectRows(1, 1);
+    edit->Cut1Click();
+    dialogs.choiceAnswers = {Cancel};
+    bool stillRunning = false;
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(200, qApp, [&] {
+        stillRunning = true;
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(dialogs.count(FakeDialogs::Shown::Kind::Choice), 1);
+    EXPECT_EQ(edit->statusText(), path + " *");
 }
