@@ -16,13 +16,15 @@ AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock, ChannelListModel& lis
     const Settings& settings = mainWindow_->settings();
     registry_.add(std::make_unique<TForm2>(settings.CommentText, settings.FooterText));
     registry_.add(std::make_unique<TSuche>());
-    registry_.add(std::make_unique<TWarnung1>());
-    registry_.add(std::make_unique<TWarnung2>());
-    registry_.add(std::make_unique<TWarnung3>());
-    registry_.add(std::make_unique<TWarnung4>());
-    registry_.add(std::make_unique<TFavForm>(dialogs, list));
-    registry_.add(std::make_unique<TEditForm>(dialogs, list));
+    auto& warnung1 = registry_.add(std::make_unique<TWarnung1>());
+    auto& warnung2 = registry_.add(std::make_unique<TWarnung2>());
+    auto& warnung3 = registry_.add(std::make_unique<TWarnung3>());
+    auto& warnung4 = registry_.add(std::make_unique<TWarnung4>());
+    auto& favForm = registry_.add(std::make_unique<TFavForm>(dialogs, list));
+    auto& editForm = registry_.add(std::make_unique<TEditForm>(dialogs, list));
     registry_.add(std::make_unique<TEditTransponder>());
+    editForm.setFavForm(&favForm);
+    editForm.setWarnings(&warnung1, &warnung2, &warnung3, &warnung4);
 }
 
 AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock)

@@ -28,6 +28,10 @@ public:
     }
     bool printDialog(QWidget*, QPrinter&) override { return false; }
     bool fontDialog(QWidget*, QFont&) override { return false; }
+    int choice(QWidget*, const QString&, const QString&, const QStringList&, int escape) override {
+        return escape;
+    }
+    int execDialog(QDialog&) override { return 0; }
 };
 
 SilentDialogs dialogs;

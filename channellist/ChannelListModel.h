@@ -2,6 +2,7 @@
 
 #include "channellist/ChannelListImage.h"
 #include "channellist/Grid.h"
+#include "channellist/UndoHistory.h"
 
 #include <array>
 #include <cstdint>
@@ -25,6 +26,9 @@ public:
     ChannelListModel();
 
     ChannelListImage image;
+    // Steps back and forward through changes of the image; the editor frames
+    // every change with history.begin() and history.commit().
+    UndoHistory history{image};
 
     uint8_t currentKind = 1; // 1 TV, 0 radio
     int channelCount = 0;
@@ -49,12 +53,16 @@ public:
     int cutRowsToClipboard(int firstRow, int n);
     // Adds the result to channelCount itself.
     int insertFromClipboard(int row, int n, ListEditorPrompts& prompts);
+    // The same, but behind the last channel of the view (a paste whose row
+    // lies below the list).
+    int insertBehindView(int n, ListEditorPrompts& prompts);
     void moveRows(int fromRow, int toRow, int n, ListEditorPrompts& prompts);
 
     void applyFavouriteGrid(int count);
     bool repairFavourites();
 
 private:
+    int insertAt(int slot, int n, ListEditorPrompts& prompts);
     bool ofCurrentKind(const ChannelRecord& c) const { return c.kind() == currentKind; }
     // The slot shown in a row of the view, or -1 for a row outside it.
     int slotOfRow(int row) const;

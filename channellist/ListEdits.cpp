@@ -52,6 +52,25 @@ int ChannelListModel::cutRowsToClipboard(int firstRow, int n) {
 }
 
 int ChannelListModel::insertFromClipboard(int row, int n, ListEditorPrompts& prompts) {
+    // In front of the channel of the row; a row below the list means its last
+    // row. An empty view has no row to insert in front of: append to the list.
+    const int count = std::clamp(channelCount, 0, ChannelSlots);
+    int p = count;
+    if (viewRowCount > 0) {
+        const int target = slotOfRow(std::clamp(row, 1, viewRowCount));
+        if (target >= 0)
+            p = std::min(target, count);
+    }
+    return insertAt(p, n, prompts);
+}
+
+int ChannelListModel::insertBehindView(int n, ListEditorPrompts& prompts) {
+    const int count = std::clamp(channelCount, 0, ChannelSlots);
+    const int last = slotOfRow(viewRowCount);
+    return insertAt(last >= 0 ? std::min(last + 1, count) : count, n, prompts);
+}
+
+int ChannelListModel::insertAt(int p, int n, ListEditorPrompts& prompts) {
     n = std::min(n, clipboardCount);
     if (n <= 0)
         return 0;
@@ -61,16 +80,6 @@ int ChannelListModel::insertFromClipboard(int row, int n, ListEditorPrompts& pro
         prompts.capacityExceeded(remaining, pasteCapacityMessage(remaining));
         return 0;
     }
-
-    // In front of the channel of the row; a row below the list means its last
-    // row. An empty view has no row to insert in front of: append to the list.
-    int p = count;
-    if (viewRowCount > 0) {
-        const int target = slotOfRow(std::clamp(row, 1, viewRowCount));
-        if (target >= 0)
-            p = std::min(target, count);
-    }
-
     for (int i = std::min(count, ChannelSlots - 1 - n); i >= p; --i)
         image.channels[i + n] = image.channels[i];
     std::copy_n(clipboard.begin(), n, image.channels.begin() + p);

@@ -1,28 +1,130 @@
 #pragma once
 
+#include "channellist/ListEditorPrompts.h"
+#include "editor/GridView.h"
+#include "i18n/Messages.h"
 #include "ui/LanguageWindow.h"
 
 #include <QMainWindow>
 
 class ChannelListModel;
-class QTableWidget;
+class ChannelTableModel;
+class QAction;
+class QComboBox;
 class QMenu;
+class QRadioButton;
+class QToolButton;
+class TFavForm;
+class TWarnung;
 class UserDialogs;
 
-// The channel-list editor window. For now its frame: menus, tool bar, the
-// channel grid and the dialog texts, all named for the language table.
-class TEditForm : public ui::LanguageWindow<QMainWindow> {
+// The channel-list editor: one list file shown as the TV or radio channels
+// of the model's channel grid. Every change goes straight into the model's
+// image through its list operations, framed as one undo step; the tables are
+// views of the model's grids.
+class TEditForm : public ui::LanguageWindow<QMainWindow>, private ListEditorPrompts {
     Q_OBJECT
 public:
-    TEditForm(UserDialogs& dialogs, ChannelListModel& list, QWidget* parent = nullptr);
+    TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* parent = nullptr);
+    ~TEditForm() override;
+    void applyLanguage(i18n::Language language) override;
 
-    QTableWidget* StringGrid1 = nullptr;
+    // The favourites window and the four warnings (created before the editor).
+    void setFavForm(TFavForm* favForm);
+    void setWarnings(TWarnung* warnung1, TWarnung* warnung2, TWarnung* warnung3,
+                     TWarnung* warnung4);
+
+    // --- commands ----------------------------------------------------------
+    void openList();
+    // The load sequence; false (with a message) when the file cannot be read,
+    // which leaves the open list as it was.
+    bool loadListIntoEditor(const QString& path);
+    void showTv();
+    void showRadio();
+    void clearChannelTable();
+    void Copy1Click();
+    void Cut1Click();
+    void Paste1Click();
+    // Del key: fromKey clears markedRowCount afterwards.
+    void deleteRows(bool fromKey);
+    void StringGrid1RowMoved(int fromRow, int toRow);
+    void FavoritenBearbeiten1Click();
+    // Close, "Beenden": false when the user kept unsaved changes (Cancel).
+    bool Close1Click();
+    void Exit1Click();
+    // Writes the open list to its file (fresh checksums, favourites
+    // repaired); false when nothing was written.
+    bool saveList();
+    void undo();
+    void redo();
+
+    // --- favourites (events of the favourites window) ------------------------
+    void PasteFavButtonClick();
+    void DeleteFavButtonClick();
+    void StringGrid2DragDrop(int favouriteRow, int channelRow);
+    void favouritesBackspace(int top, int bottom);
+    void StringGrid2RowMoved(int fromRow, int toRow);
+    void favFormClosed();
+
+    // --- state shared by the editor's parts ---------------------------------
+    int markedRowCount = 0;
+    bool pasteToFavourites = false;
+    bool listOpen() const { return !currentPath_.isEmpty(); }
+    QString currentPath() const { return currentPath_; }
+    QString statusText() const;
+
+    GridView* StringGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr; // the grid's context menu (Cut2, Copy2, Paste2)
+    QRadioButton* RadioButtonTV = nullptr;
+    QRadioButton* RadioButtonRadio = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QAction* AnsichtTV = nullptr;
+    QAction* AnsichtRa = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolBar();
+    void connectGrid();
+
+    // ListEditorPrompts
+    void capacityExceeded(int remaining, const QString& message) override;
+    void warnMoveUp() override;
+    void warnMoveDown() override;
+    void showWarning(int number);
+
+    void selectTvView();
+    void setView(uint8_t kind);
+    // Refills the channel grid from channelCount and blanks the rows the view
+    // no longer reaches; then the screen follows.
+    void refillChannels(int count);
+    void refreshTables();
+    void beginChange();
+    void endChange();
+    void updateUndoState();
+    void updateStatus();
+    // Before unsaved changes would be lost: true to go on (saved or
+    // discarded), false to keep them.
+    bool confirmDiscard();
+    void closeList();
+    bool favouritesVisible() const;
+    void warnNoList();
+    int countChannelsNow();
+
+    void gridPressed(int column, int row, Qt::MouseButton button);
+    void gridReleased(int column, int row, Qt::MouseButton button, const QPoint& globalPos);
+    void gridCurrentChanged(int column, int row);
+    void fillFavouriteRow(int favouriteRow, int channelRow);
+    void shiftFavouritesDown(int from, int by);
 
     UserDialogs& dialogs_;
-    ChannelListModel& list_;
+    ChannelListModel& model_;
+    ChannelTableModel* table_ = nullptr;
+    TFavForm* favForm_ = nullptr;
+    TWarnung* warnings_[4] = {};
+    QString currentPath_;
 };

@@ -1,24 +1,50 @@
 #pragma once
 
+#include "editor/GridView.h"
 #include "ui/LanguageWindow.h"
+#include "i18n/Messages.h"
 
 #include <QWidget>
 
 class ChannelListModel;
-class QTableWidget;
+class ChannelTableModel;
 class QMenu;
 class UserDialogs;
 
-// The favourites window; for now its frame with the named controls.
+// The favourites window: an always-on-top tool window over the model's
+// favourites grid. What its commands do is the editor's business; the window
+// reports them as signals.
 class TFavForm : public ui::LanguageWindow<QWidget> {
     Q_OBJECT
 public:
-    TFavForm(UserDialogs& dialogs, ChannelListModel& list, QWidget* parent = nullptr);
+    TFavForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* parent = nullptr);
 
-    QTableWidget* StringGrid1 = nullptr;
+    // The favourites grid was refilled.
+    void refresh();
+
+    GridView* StringGrid2 = nullptr;
     QMenu* PopupMenu1 = nullptr; // Paste1, Delete1
+    QAction* Paste = nullptr;    // main menu "Einfügen"
+    QAction* Delete = nullptr;   // main menu "Löschen"
+
+signals:
+    void pasteRequested();
+    void deleteRequested();
+    void backspacePressed(int top, int bottom);
+    void rowMoved(int fromRow, int toRow);
+    void channelDropped(int favouriteRow, int channelRow);
+    // A press, click or key went to the favourites table.
+    void touched();
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    UserDialogs& dialogs_;
-    ChannelListModel& list_;
+    void pressed(int column, int row, Qt::MouseButton button);
+    void released(int column, int row, Qt::MouseButton button, const QPoint& globalPos);
+
+    ChannelListModel& model_;
+    ChannelTableModel* table_ = nullptr;
 };

@@ -108,6 +108,13 @@ constexpr Row rows[] = {
     {Msg::ExportVertical, nullptr, "Vertikal,", "Vertical,", "Vertical,"},
     {Msg::ExportFree, nullptr, "Frei", "Free", "Libre"},
     {Msg::ExportCrypted, nullptr, "Verschlüsselt", "Crypted", "Crypté"},
+    {Msg::SaveChangesQuestion, nullptr, "Änderungen speichern?", "Save changes?",
+     "Enregistrer les modifications ?"},
+    {Msg::SaveChangesSave, nullptr, "Speichern", "Save", "Enregistrer"},
+    {Msg::SaveChangesDiscard, nullptr, "Verwerfen", "Discard", "Ignorer"},
+    {Msg::SaveChangesCancel, nullptr, "Abbrechen", "Cancel", "Annuler"},
+    {Msg::ListUnreadable, nullptr, "Die Datei konnte nicht gelesen werden.",
+     "The file could not be read.", "Le fichier n'a pas pu être lu."},
 };
 
 constexpr std::size_t slotCount = static_cast<std::size_t>(Msg::Count);

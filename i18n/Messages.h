@@ -74,6 +74,12 @@ enum class Msg : int {
     ExportVertical,   // "Vertikal,"
     ExportFree,       // "Frei"
     ExportCrypted,    // "Verschlüsselt"
+    // editor: the question before unsaved changes would be lost
+    SaveChangesQuestion, // "Änderungen speichern?"
+    SaveChangesSave,     // "Speichern"
+    SaveChangesDiscard,  // "Verwerfen"
+    SaveChangesCancel,   // "Abbrechen"
+    ListUnreadable,      // "Die Datei konnte nicht gelesen werden."
     Count
 };
 

@@ -107,6 +107,8 @@ constexpr WindowTextRow rows[] = {
     {EditForm, "PrintSetup1", Caption, 0, nullptr, "Druckereinrichtung...", "Print Setup...",
      "Direction d'imprimerie..."},
     {EditForm, "Exit1", Caption, 0, nullptr, "Beenden", "Close All", "Quitter"},
+    {EditForm, "Undo1", Caption, 0, nullptr, "Rückgängig", "Undo", "Annuler"},
+    {EditForm, "Redo1", Caption, 0, nullptr, "Wiederherstellen", "Redo", "Rétablir"},
     {EditForm, "Cut1", Caption, 0, nullptr, "Ausschneiden", "Cut", "Découper"},
     {EditForm, "Copy1", Caption, 0, nullptr, "Kopieren", "Copy", "Copier"},
     {EditForm, "Paste1", Caption, 0, nullptr, "Einfügen", "Paste", "Insérer"},

@@ -4,6 +4,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 void QtUserDialogs::message(QWidget* parent, const QString& caption, const QString& text,
                             Icon icon) {
@@ -57,6 +58,28 @@ bool QtUserDialogs::fontDialog(QWidget* parent, QFont& font) {
     if (ok)
         font = chosen;
     return ok;
+}
+
+int QtUserDialogs::choice(QWidget* parent, const QString& caption, const QString& text,
+                          const QStringList& buttons, int escapeButton) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QList<QAbstractButton*> added;
+    for (const QString& label : buttons)
+        added << box.addButton(label, QMessageBox::AcceptRole);
+    if (escapeButton >= 0 && escapeButton < added.size())
+        box.setEscapeButton(added[escapeButton]);
+    if (!added.isEmpty())
+        box.setDefaultButton(static_cast<QPushButton*>(added.first()));
+    box.exec();
+    const qsizetype index = added.indexOf(box.clickedButton());
+    return index >= 0 ? static_cast<int>(index) : escapeButton;
+}
+
+int QtUserDialogs::execDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 QString qtFileFilter(const QString& pairs) {

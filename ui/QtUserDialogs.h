@@ -12,6 +12,9 @@ public:
                               bool multiple) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     bool fontDialog(QWidget* parent, QFont& font) override;
+    int choice(QWidget* parent, const QString& caption, const QString& text,
+               const QStringList& buttons, int escapeButton) override;
+    int execDialog(QDialog& dialog) override;
 };
 
 // "Text (*.ext)|*.ext|Other (*.x)|*.x" -> "Text (*.ext);;Other (*.x)": the

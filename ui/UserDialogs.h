@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QPrinter;
 class QFont;
 class QWidget;
@@ -31,6 +32,15 @@ public:
     // Print and font dialogs: true when the user confirmed.
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
     virtual bool fontDialog(QWidget* parent, QFont& font) = 0;
+
+    // A question box with a button per text (left to right); returns the
+    // index of the button pressed, escapeButton when the box was closed.
+    virtual int choice(QWidget* parent, const QString& caption, const QString& text,
+                       const QStringList& buttons, int escapeButton) = 0;
+
+    // One of the program's own modal dialogs (the editor's warnings): shown
+    // and run until closed; returns its result code.
+    virtual int execDialog(QDialog& dialog) = 0;
 };
 
 // Plain message: caption is the application title "Quelvox", no icon.

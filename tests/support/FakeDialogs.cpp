@@ -1,5 +1,7 @@
 #include "tests/support/FakeDialogs.h"
 
+#include <QDialog>
+
 void FakeDialogs::message(QWidget*, const QString& caption, const QString& text, Icon icon) {
     shown.append({Shown::Kind::Message, caption, text, icon});
 }
@@ -51,4 +53,34 @@ QStringList FakeDialogs::messageTexts() const {
         if (s.kind == Shown::Kind::Message)
             texts << s.text;
     return texts;
+}
+
+int FakeDialogs::choice(QWidget*, const QString& caption, const QString& text, const QStringList&,
+                        int escapeButton) {
+    shown.append({Shown::Kind::Choice, caption, text});
+    if (choiceAnswers.empty())
+        return escapeButton;
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
+int FakeDialogs::execDialog(QDialog& dialog) {
+    shown.append({Shown::Kind::Dialog, dialog.objectName(), {}});
+    return QDialog::Accepted;
+}
+
+QStringList FakeDialogs::dialogNames() const {
+    QStringList names;
+    for (const auto& s : shown)
+        if (s.kind == Shown::Kind::Dialog)
+            names << s.caption;
+    return names;
+}
+
+int FakeDialogs::count(Shown::Kind kind) const {
+    int n = 0;
+    for (const auto& s : shown)
+        n += s.kind == kind ? 1 : 0;
+    return n;
 }

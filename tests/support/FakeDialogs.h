@@ -15,9 +15,9 @@
 class FakeDialogs : public UserDialogs {
 public:
     struct Shown {
-        enum class Kind { Message, Save, Open, Print, Font };
+        enum class Kind { Message, Save, Open, Print, Font, Choice, Dialog };
         Kind kind;
-        QString caption; // box caption or dialog title
+        QString caption; // box caption or dialog title (object name of an own dialog)
         QString text;    // box text or dialog filter
         Icon icon = Icon::None;
     };
@@ -29,6 +29,10 @@ public:
                               bool multiple) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     bool fontDialog(QWidget* parent, QFont& font) override;
+    int choice(QWidget* parent, const QString& caption, const QString& text,
+               const QStringList& buttons, int escapeButton) override;
+    // Records the dialog by its object name; it is not shown.
+    int execDialog(QDialog& dialog) override;
 
     // Answers, used in order.
     std::deque<QString> saveAnswers;
@@ -37,9 +41,14 @@ public:
     // an empty queue means cancel.
     std::deque<std::function<void(QPrinter&)>> printAnswers;
     std::deque<QFont> fontAnswers;
+    // Button indexes for choice(); an empty queue presses the escape button.
+    std::deque<int> choiceAnswers;
 
     QList<Shown> shown;
     // Just the texts of the message boxes, in order.
     QStringList messageTexts() const;
+    // Object names of the own dialogs run, in order.
+    QStringList dialogNames() const;
+    int count(Shown::Kind kind) const;
     void clear() { shown.clear(); }
 };

@@ -1,0 +1,182 @@
+// Speed of the channel-list editor on a list of 4000 channels.
+#include "channellist/ChannelListModel.h"
+#include "channellist/ListFile.h"
+#include "editor/EditForm.h"
+#include "editor/FavForm.h"
+#include "tests/channellist/ListTestSupport.h"
+#include "ui/UserDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+
+namespace {
+
+// Answers every open dialog with the bench list; boxes are not shown.
+class BenchDialogs : public UserDialogs {
+public:
+    QString path;
+    void message(QWidget*, const QString&, const QString&, Icon) override {}
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, bool) override {
+        return {path};
+    }
+    bool printDialog(QWidget*, QPrinter&) override { return false; }
+    bool fontDialog(QWidget*, QFont&) override { return false; }
+    int choice(QWidget*, const QString&, const QString&, const QStringList&, int) override {
+        return 1; // discard
+    }
+    int execDialog(QDialog&) override { return 0; }
+};
+
+struct Editor {
+    BenchDialogs dialogs;
+    std::unique_ptr<ChannelListModel> model = std::make_unique<ChannelListModel>();
+    std::unique_ptr<TFavForm> fav = std::make_unique<TFavForm>(dialogs, *model);
+    std::unique_ptr<TEditForm> edit = std::make_unique<TEditForm>(dialogs, *model);
+
+    explicit Editor(const QString& list) {
+        dialogs.path = list;
+        edit->setFavForm(fav.get());
+        edit->resize(1128, 665);
+        edit->show();
+        QCoreApplication::processEvents();
+    }
+    void paint() { edit->StringGrid1->viewport()->repaint(); }
+    void selectRows(int top, int bottom) {
+        edit->StringGrid1->setSelectionRect({1, top, ChannelGridColumns - 1, bottom});
+    }
+    void cut100() {
+        selectRows(1, 100);
+        edit->Cut1Click();
+    }
+    void paste100() {
+        edit->StringGrid1->setCurrentCell(14, 1);
+        edit->markedRowCount = 100;
+        edit->Paste1Click();
+    }
+};
+
+QString benchList;
+
+void BM_OpenListToFirstPaintedTable(benchmark::State& state) {
+    Editor e(benchList);
+    for (auto _ : state) {
+        e.edit->openList();
+        e.paint();
+    }
+}
+BENCHMARK(BM_OpenListToFirstPaintedTable)->Unit(benchmark::kMillisecond);
+
+void BM_ViewSwitch(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    bool radio = false;
+    for (auto _ : state) {
+        radio = !radio;
+        radio ? e.edit->showRadio() : e.edit->showTv();
+        e.paint();
+    }
+}
+BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
+
+void BM_Cut100Rows(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    for (auto _ : state) {
+        e.cut100();
+        e.paint();
+        state.PauseTiming();
+        e.paste100();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Cut100Rows)->Unit(benchmark::kMillisecond);
+
+void BM_Paste100Rows(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.cut100();
+        state.ResumeTiming();
+        e.paste100();
+        e.paint();
+    }
+}
+BENCHMARK(BM_Paste100Rows)->Unit(benchmark::kMillisecond);
+
+// One step back and one forward per iteration, each with its repaint: an
+// undo step takes half the time shown.
+void BM_UndoStepBackAndForward(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    e.cut100();
+    for (auto _ : state) {
+        e.edit->undo();
+        e.paint();
+        e.edit->redo();
+        e.paint();
+    }
+}
+BENCHMARK(BM_UndoStepBackAndForward)->Unit(benchmark::kMillisecond);
+
+void BM_PaintOnly(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    for (auto _ : state)
+        e.paint();
+}
+BENCHMARK(BM_PaintOnly)->Unit(benchmark::kMillisecond);
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QTemporaryDir dir;
+    benchList = dir.filePath(QStringLiteral("bench.lst"));
+    {
+        auto source = std::make_unique<ChannelListModel>();
+        std::mt19937 random(4000);
+        listtest::randomImage(source->image, random, ChannelSlots);
+        listtest::RecordingReporter reporter;
+        if (!saveListFile(source->image, benchList, reporter))
+            return 1;
+    }
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    // A full list open with 100 undo steps behind it.
+    Editor e(benchList);
+    e.edit->openList();
+    for (int i = 0; i < 50; ++i) {
+        e.cut100();
+        e.paste100();
+    }
+    std::printf("undo steps: %d, resident memory: %ld KB\n", e.model->history.undoCount(),
+                residentKilobytes());
+    return 0;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QTableView>
+
+class ChannelTableModel;
+
+// The rectangle of a grid selection in grid co-ordinates (columns and rows
+// as the string grid counts them; row 1 is the first row below the heading).
+struct GridSelection {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+    bool empty() const { return right < left || bottom < top; }
+    int height() const { return empty() ? 0 : bottom - top + 1; }
+};
+
+// A string grid on screen: a table view over a ChannelTableModel whose grid
+// column 0 is shown as the fixed number column (the vertical header) and
+// grid row 0 as the fixed heading row. Rows are moved by dragging their
+// number cell. Mouse presses and releases are reported after the view has
+// handled them, with grid column and row.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent);
+
+    ChannelTableModel* gridModel() const { return model_; }
+
+    GridSelection selectionRect() const;
+    // Selects columns left..right of rows top..bottom (an empty selection
+    // when right < left), and makes (left, top) the current cell unless
+    // keepCurrent.
+    void setSelectionRect(const GridSelection& rect);
+    void clearSelectionAt(int row);
+    int currentGridRow() const;
+    int currentGridColumn() const;
+    void setCurrentCell(int column, int row);
+
+    void setRowMoving(bool on);
+    bool rowMoving() const;
+
+    // While on, a left press and move drags the selection's top row out of
+    // the view (to the favourites table).
+    bool dragRows = false;
+    // While on, the view accepts row drops (the favourites table).
+    void setAcceptRowDrops(bool on);
+
+    // Grid row at a point of the viewport (1-based), 0 when none.
+    int gridRowAt(const QPoint& viewportPoint) const;
+
+signals:
+    void pressed(int column, int row, Qt::MouseButton button);
+    void released(int column, int row, Qt::MouseButton button, const QPoint& globalPos);
+    void rowMoved(int fromRow, int toRow);
+    void currentCellChanged(int column, int row);
+    void rowDropped(int targetRow, int sourceRow);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void sectionMoved(int logical, int oldVisual, int newVisual);
+    void paintCorner(QWidget* corner);
+
+    ChannelTableModel* model_;
+    QPoint pressPoint_;
+    bool acceptDrops_ = false;
+};
+
+// The number column: reports presses and releases after its own handling,
+// so switching row moving in a press handler takes effect with the next
+// press.
+class NumberHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit NumberHeader(QWidget* parent);
+    QSize sizeHint() const override;
+
+signals:
+    void pressed(int row, Qt::MouseButton button);
+    void released(int row, Qt::MouseButton button, const QPoint& globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
