@@ -17,8 +17,9 @@ constexpr std::size_t kMaxCommandLine = 1024;
 // The floor keeps a short stall of a busy PC from cutting a file in two.
 constexpr int kFileGapMs = 400;
 constexpr int kMinFileGapMs = 300;
-// Reports the PC must read apart ("Write Sector" and the end of storing) are
-// never closer than this, however compressed the receiver's pauses are.
+// Reports the PC must read apart ("File OK!" or "Write Sector", and the end of
+// storing) follow only after the PC has taken the first, and never closer than
+// this, however compressed the receiver's pauses are.
 constexpr int kMinAnswerGapMs = 150;
 
 const char kStartMenu[] = "\r\n"
@@ -265,6 +266,7 @@ void Receiver::finishList(std::vector<uint8_t> file) {
     say("\r\nFile OK!\r\n");
     if (options_.okThenSilence)
         return; // never stored: the receiver keeps its old list
+    line_.waitTaken();
     answerGap(300);
     say(storedReport(file));
     if (options_.alterKept >= 0 && static_cast<std::size_t>(options_.alterKept) < file.size())
@@ -279,6 +281,7 @@ void Receiver::finishSoftware(const std::vector<uint8_t>& file) {
         return;
     answerGap(200);
     say("Write Sector\r\n");
+    line_.waitTaken();
     answerGap(1000);
     say(storedReport(file));
 }

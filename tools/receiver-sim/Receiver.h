@@ -15,6 +15,8 @@ class ReceiverLine {
 public:
     virtual ~ReceiverLine() = default;
     virtual bool send(const uint8_t* data, std::size_t count) = 0;
+    // Returns once the PC has read what was sent (or gave up reading).
+    virtual void waitTaken() = 0;
     virtual void hangUp() = 0;
 };
 

@@ -68,6 +68,9 @@ public:
     bool send(const uint8_t* data, std::size_t count) override {
         return pty_.send(data, count, [] { return stopRequested == 0; });
     }
+    void waitTaken() override {
+        pty_.waitTaken(std::chrono::seconds(5), [] { return stopRequested == 0; });
+    }
     void hangUp() override { pty_.hangUp(true); }
 
 private:
