@@ -335,6 +335,20 @@ TEST(ReceiverSim, FaultModes) {
     }
 }
 
+TEST(ReceiverSim, RefusesOptionsItCannotServe) {
+    std::ofstream("tiny.lst") << "not a list";
+    const std::vector<std::string> cases[] = {
+        {"--identity", "256"},
+        {"--alter-kept", "185026"},
+        {"--speedup", "0"},
+        {"--store"},
+        {"--identity", "5", "--list", "tiny.lst"},
+        {"--store", "/proc/no-such-folder"},
+    };
+    for (const auto& options : cases)
+        EXPECT_THROW(SimProcess{options}, std::runtime_error) << options[0];
+}
+
 TEST(ReceiverSim, EndsOnTerminateAndOnClosedStandardInput) {
     {
         SimProcess sim({});
