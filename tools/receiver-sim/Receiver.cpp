@@ -41,6 +41,14 @@ const char* const kNoiseLines[] = {
     "fan: 1200 rpm temp 41C\r\n",
 };
 
+// What the firmware prints when it has stored a file.
+std::string storedReport(const std::vector<uint8_t>& file) {
+    char line[64];
+    std::snprintf(line, sizeof line, "ptImage->UnzipedCrc = 0x%08X\r\n",
+                  mpeg2Crc(file.data(), file.size()));
+    return line;
+}
+
 } // namespace
 
 const Receiver::Command Receiver::kCommands[] = {
@@ -247,15 +255,6 @@ void Receiver::finishReceivedFile() {
     else
         finishSoftware(file);
 }
-
-namespace {
-std::string storedReport(const std::vector<uint8_t>& file) {
-    char line[64];
-    std::snprintf(line, sizeof line, "ptImage->UnzipedCrc = 0x%08X\r\n",
-                  mpeg2Crc(file.data(), file.size()));
-    return line;
-}
-} // namespace
 
 void Receiver::finishList(std::vector<uint8_t> file) {
     store(file, "list", ".lst", storedLists_);
