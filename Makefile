@@ -42,7 +42,12 @@ run:
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@# Only the benchmark programs (not the bench_*_autogen folders), run in
+	@# the build folder so their logs and transcripts stay there.
+	@cd $(BENCH_BUILD)/bench && failed=0; \
+	for b in bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then ./"$$b" || failed=1; fi; \
+	done; exit $$failed
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)

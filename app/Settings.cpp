@@ -2,9 +2,9 @@
 
 #include "channellist/FieldReader.h"
 #include "channellist/FieldWriter.h"
+#include "fileio/FileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -70,19 +70,15 @@ std::optional<Settings> Settings::read(const QString& path) {
 }
 
 Settings::SaveResult Settings::write(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    fileio::FileWriter file(QFile::encodeName(path).toStdString());
+    if (!file.open())
         return SaveResult::CannotCreate;
     const Block block = toBytes();
     const auto* bytes = reinterpret_cast<const char*>(block.data());
-    if (file.write(bytes, TitleOffset) != TitleOffset) {
-        file.cancelWriting();
+    if (!file.write(bytes, TitleOffset))
         return SaveResult::CannotFinish;
-    }
-    if (file.write(bytes + TitleOffset, FileSize - TitleOffset) != FileSize - TitleOffset) {
-        file.cancelWriting();
+    if (!file.write(bytes + TitleOffset, FileSize - TitleOffset))
         return SaveResult::TextWriteFailed;
-    }
     return file.commit() ? SaveResult::Saved : SaveResult::CannotFinish;
 }
 

@@ -40,8 +40,9 @@ struct Settings {
     static std::optional<Settings> read(const QString& path);
 
     enum class SaveResult { Saved, CannotCreate, TextWriteFailed, CannotFinish };
-    // Writes through a temporary file in the same folder and renames it over
-    // the old one, so a failed save leaves the old file as it was.
+    // Writes through the program's writer: a temporary file renamed over the
+    // old one, or the file itself when its folder takes no new file. A failed
+    // save leaves the old file as it was.
     SaveResult write(const QString& path) const;
 
     // The window caption for these settings: TitleText + " Quelvox v1.03".

@@ -2,12 +2,14 @@
 #include "app/MainWindow.h"
 #include "app/QuelvoxApplication.h"
 #include "channellist/ChannelListModel.h"
+#include "fileio/FileWriter.h"
 #include "help/HelpViewer.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>
 
 int main(int argc, char** argv) {
+    fileio::reportWritesPastSizeLimit();
     QuelvoxApplication app(argc, argv);
     help::setCurrentHelpFile(QStringLiteral("helpde.chm"));
 

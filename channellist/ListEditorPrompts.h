@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileio/FileWriter.h"
+
 #include <QString>
 
 // What the list operations ask of the editor. The editor shows the boxes and
@@ -23,6 +25,9 @@ class ListFileReporter {
 public:
     virtual ~ListFileReporter() = default;
     virtual void plainMessage(const QString& text) = 0;
+    // The writer's reason for a failed save, told before the message box.
+    // The editor shows only the box; the console prints the reason too.
+    virtual void writeFailed(const fileio::WriteResult& /*result*/) {}
 };
 
 // The capacity message of a paste, from the language slots ("%s%d%s").

@@ -280,9 +280,12 @@ bool saveListFile(ChannelListImage& image, const QString& path, ListFileReporter
     const std::vector<uint8_t> bytes = serialiseForSave(image, &shortWrite);
     if (shortWrite)
         reporter.plainMessage(i18n::text(i18n::Msg::StringWriteFailed));
-    if (!writeFileReplacing(path, reinterpret_cast<const char*>(bytes.data()), bytes.size())) {
+    fileio::WriteResult written;
+    if (!writeFileReplacing(path, reinterpret_cast<const char*>(bytes.data()), bytes.size(),
+                            &written)) {
         image.descriptor = descriptorBefore;
         image.header = headerBefore;
+        reporter.writeFailed(written);
         reporter.plainMessage(i18n::text(i18n::Msg::DataSaveFailed));
         return false;
     }

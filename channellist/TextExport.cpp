@@ -67,7 +67,13 @@ void appendChannelLine(std::string& out, const ChannelListImage& image, const Ch
     out += ",\t\t";
     out += c.crypted() ? word(Msg::ExportCrypted) + "\t\t" : word(Msg::ExportFree) + "\t";
     out += '"';
-    out += fieldText(c.name);
+    // A line feed stored in the name leaves the text-mode stream as CR LF too.
+    for (const char ch : fieldText(c.name)) {
+        if (ch == '\n')
+            out += NewLine;
+        else
+            out += ch;
+    }
     out += '"';
     out += NewLine;
     out.append(RuleLength, '_');
@@ -101,7 +107,9 @@ std::string exportTextContent(const ChannelListImage& image) {
 
 bool exportText(const ChannelListImage& image, const QString& path, ListFileReporter& reporter) {
     const std::string content = exportTextContent(image);
-    if (!writeFileReplacing(path, content.data(), content.size())) {
+    fileio::WriteResult written;
+    if (!writeFileReplacing(path, content.data(), content.size(), &written)) {
+        reporter.writeFailed(written);
         reporter.plainMessage(i18n::text(Msg::DataSaveFailed));
         return false;
     }

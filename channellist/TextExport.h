@@ -9,10 +9,11 @@ class ListFileReporter;
 
 // The readable text form of the list: all TV channels, then all radio
 // channels, in the language of the message slots at the moment of the call.
-// Lines end in CR LF; each channel line ends its rule line with CR CR LF.
+// Lines end in CR LF, and so does a line feed inside a channel name; each
+// channel line ends its rule line with CR CR LF.
 std::string exportTextContent(const ChannelListImage& image);
 
-// Writes exportTextContent through a temporary file that replaces the target
-// only when complete; on failure "Daten konnten nicht gespeichert werden" goes
-// to the reporter, the old file stays and false is returned.
+// Writes exportTextContent through the program's writer (writeFileReplacing):
+// the target is replaced only when complete; on failure or refusal "Daten konnten nicht gespeichert
+// werden" goes to the reporter, the old file stays and false is returned.
 bool exportText(const ChannelListImage& image, const QString& path, ListFileReporter& reporter);

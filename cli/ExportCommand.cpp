@@ -22,5 +22,5 @@ int runExport(const std::vector<std::string>& args, CliContext& context) {
     if (!loadForCommand(*model, parsed.files[0], parsed.force, context))
         return ExitUsage;
     ConsoleFileReporter reporter(context);
-    return exportText(model->image, argumentPath(parsed.files[1]), reporter) ? ExitOk : ExitFailed;
+    return reporter.saveExit(exportText(model->image, argumentPath(parsed.files[1]), reporter));
 }

@@ -11,6 +11,17 @@ void ConsoleFileReporter::plainMessage(const QString& text) {
     context_.err << "quelvox-cli: " << text.toLocal8Bit().toStdString() << "\n";
 }
 
+void ConsoleFileReporter::writeFailed(const fileio::WriteResult& result) {
+    refused_ = result.refused();
+    context_.err << "quelvox-cli: " << result.reason << "\n";
+}
+
+int ConsoleFileReporter::saveExit(bool saved) const {
+    if (saved)
+        return ExitOk;
+    return refused_ ? ExitUsage : ExitFailed;
+}
+
 QString argumentPath(const std::string& argument) {
     return QFile::decodeName(QByteArray::fromStdString(argument));
 }

@@ -16,9 +16,14 @@ class ConsoleFileReporter : public ListFileReporter {
 public:
     explicit ConsoleFileReporter(CliContext& context) : context_(context) {}
     void plainMessage(const QString& text) override;
+    void writeFailed(const fileio::WriteResult& result) override;
+    // The exit status of a save: 0 done, 2 a target that is no file (folder,
+    // FIFO, socket, block device), 1 any other failure.
+    int saveExit(bool saved) const;
 
 private:
     CliContext& context_;
+    bool refused_ = false;
 };
 
 // A command-line argument as a file path.

@@ -17,6 +17,7 @@
 #include "transfer/TransferPort.h"
 #include "transfer/TransferState.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
 #include <cstring>
@@ -97,12 +98,15 @@ std::string portDescription(const TCommPort& port, const std::string& device) {
            ")";
 }
 
-// The list goes nowhere else: a missing or read-only folder, or a folder in
-// the way of the file, is reported before the receiver is disturbed.
+// The list goes nowhere else: a missing or read-only folder, or a folder,
+// FIFO, socket or block device in the way of the file, is reported before the
+// receiver is disturbed. A writable file in a read-only folder is written in
+// place.
 bool targetUsable(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
-    return !target.isDir() && folder.isDir() && folder.isWritable();
+    return fileio::checkTarget(QFile::encodeName(path).toStdString()).ok() && folder.isDir() &&
+           (folder.isWritable() || (target.exists() && target.isWritable()));
 }
 
 // Runs the worker to its end, printing each new status line. Throws
@@ -122,7 +126,8 @@ int finishReceive(TransferState& state, const ReceiveOptions& options, CliContex
         context.out << consoleText(outcome.slot) << "\n";
         return ExitOk;
     case i18n::Msg::DataSaveFailed:
-        return failure(context, outcome.slot, ExitUsage, options.output);
+        return failure(context, outcome.slot, outcome.refused ? ExitUsage : ExitFailed,
+                       outcome.reason.empty() ? options.output : outcome.reason);
     default:
         return failure(context, outcome.slot, ExitFailed);
     }

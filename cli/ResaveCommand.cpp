@@ -28,6 +28,5 @@ int runResave(const std::vector<std::string>& args, CliContext& context) {
     model->repairFavourites();
     model->channelCount = countChannels(model->image);
     ConsoleFileReporter reporter(context);
-    return saveListFile(model->image, argumentPath(parsed.files[1]), reporter) ? ExitOk
-                                                                               : ExitFailed;
+    return reporter.saveExit(saveListFile(model->image, argumentPath(parsed.files[1]), reporter));
 }

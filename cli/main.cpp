@@ -1,5 +1,6 @@
 // quelvox-cli: the channel-list model of Quelvox on the command line.
 #include "cli/CliCommand.h"
+#include "fileio/FileWriter.h"
 
 #include <iostream>
 #include <string>
@@ -32,6 +33,7 @@ bool isHelp(const std::string& argument) {
 } // namespace
 
 int main(int argc, char** argv) {
+    fileio::reportWritesPastSizeLimit();
     CliContext context{std::cout, std::cerr};
     if (argc < 2)
         return usageError(context, "no command given (try quelvox-cli --help)");

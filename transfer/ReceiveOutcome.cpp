@@ -16,11 +16,18 @@ bool CheckChannelList(const uint8_t* image, int32_t receivedSize) {
     return receivedSize > 0 && receivedListIntact(image, static_cast<std::size_t>(receivedSize));
 }
 
-bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size) {
+bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size, std::string* reason,
+                      bool* refused) {
     if (path.isEmpty() || buffer == nullptr || size < 0)
         return false;
-    return writeFileReplacing(path, reinterpret_cast<const char*>(buffer),
-                              static_cast<std::size_t>(size));
+    fileio::WriteResult written;
+    const bool saved = writeFileReplacing(path, reinterpret_cast<const char*>(buffer),
+                                          static_cast<std::size_t>(size), &written);
+    if (reason != nullptr)
+        *reason = written.reason;
+    if (refused != nullptr)
+        *refused = written.refused();
+    return saved;
 }
 
 OutcomeMessage finishListReceive(TransferState& state) {
@@ -35,9 +42,15 @@ OutcomeMessage finishListReceive(TransferState& state) {
         if (CheckChannelList(image, size)) {
             if (!forIdentity) {
                 // A list that could not be written is not announced as received.
-                outcome = SaveChListToFile(state.ReceiveFileName, image, size)
-                              ? box(i18n::Msg::ListReceived, Icon::Information)
-                              : box(i18n::Msg::DataSaveFailed, Icon::Warning);
+                std::string reason;
+                bool refused = false;
+                if (SaveChListToFile(state.ReceiveFileName, image, size, &reason, &refused)) {
+                    outcome = box(i18n::Msg::ListReceived, Icon::Information);
+                } else {
+                    outcome = box(i18n::Msg::DataSaveFailed, Icon::Warning);
+                    outcome.reason = std::move(reason);
+                    outcome.refused = refused;
+                }
             }
         } else {
             outcome = box(i18n::Msg::CorruptList, Icon::Information);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <string>
 
 class TransferState;
 
@@ -12,9 +13,12 @@ class TransferState;
 // bytes never arrived.
 bool CheckChannelList(const uint8_t* image, int32_t receivedSize);
 
-// Writes the first size bytes of the buffer to the file, through a temporary
-// file and a rename; false (and the old file untouched) when that fails.
-bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size);
+// Writes the first size bytes of the buffer to the file through the one file
+// writer; false (and the old file untouched) when that fails, with the
+// writer's reason in *reason and *refused set for a target that cannot take a
+// file (a folder, FIFO, socket or block device).
+bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size,
+                      std::string* reason = nullptr, bool* refused = nullptr);
 
 // The box a finished list receive ends with.
 struct OutcomeMessage {
@@ -22,6 +26,9 @@ struct OutcomeMessage {
     bool show = false;
     i18n::Msg slot = i18n::Msg::ReceiveFailed;
     Icon icon = Icon::Warning;
+    // A list that could not be saved: why, and whether the target was refused.
+    std::string reason;
+    bool refused = false;
 };
 
 // What the main window and quelvox-cli do with a received list once the port

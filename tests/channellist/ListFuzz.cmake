@@ -14,12 +14,17 @@ endif()
 get_target_property(channellist_dir quelvox_channellist SOURCE_DIR)
 get_target_property(channellist_sources quelvox_channellist SOURCES)
 get_target_property(i18n_dir quelvox_i18n SOURCE_DIR)
+get_target_property(fileio_dir quelvox_fileio SOURCE_DIR)
+get_target_property(fileio_sources quelvox_fileio SOURCES)
 set(fuzz_sources
     ${CMAKE_CURRENT_SOURCE_DIR}/ListFuzzTarget.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ListExercise.cpp
     ${i18n_dir}/Messages.cpp)
 foreach(source ${channellist_sources})
     list(APPEND fuzz_sources ${channellist_dir}/${source})
+endforeach()
+foreach(source ${fileio_sources})
+    list(APPEND fuzz_sources ${fileio_dir}/${source})
 endforeach()
 
 set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/channellist_fuzzer)
