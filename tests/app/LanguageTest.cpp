@@ -1,6 +1,7 @@
 #include "tests/app/WindowFixture.h"
 
 #include "editor/EditForm.h"
+#include "editor/Suche.h"
 #include "help/HelpViewer.h"
 
 #include <QAction>
@@ -36,6 +37,14 @@ TEST_F(WindowTest, WindowsAreBuiltOnceInOrder) {
         EXPECT_EQ(entries[i].texts->languageId(), order[i]) << i;
     }
     EXPECT_EQ(entries[0].window, &form());
+}
+
+TEST_F(WindowTest, ASecondWindowUnderOneIdIsRefused) {
+    // It would never get its texts; the registry does not keep it either.
+    ui::WindowRegistry registry;
+    registry.add(std::make_unique<TSuche>());
+    EXPECT_THROW(registry.add(std::make_unique<TSuche>()), std::logic_error);
+    EXPECT_EQ(registry.entries().size(), 1u);
 }
 
 TEST_F(WindowTest, EveryTableRowFindsItsTargetWithItsStartupText) {
