@@ -1,6 +1,6 @@
 // The transfer commands of the main window: the common guard, the start of a
 // worker on a port, the list receive with its completion handler, repeat and
-// cancel.
+// cancel. The send command is in MainWindowSend.cpp.
 //
 // Every buffer, size and file name a worker reads is set before it is
 // created and left alone until its completion handler runs on the GUI
@@ -10,6 +10,8 @@
 
 #include "i18n/WindowTexts.h"
 #include "serial/ComThread.h"
+#include "serial/FirmThread.h"
+#include "serial/LoadThread.h"
 #include "serial/TermThread.h"
 #include "serial/WorkerThread.h"
 #include "transfer/ReceiveOutcome.h"
@@ -88,12 +90,6 @@ bool TForm1::startWorker(const WorkerStart& start) {
     return false;
 }
 
-void TForm1::Datensenden1Click() {
-    if (!TransferGuard(false))
-        return;
-    // The list send and the software update start here.
-}
-
 void TForm1::Datenempfangen1Click() {
     if (!TransferGuard(false))
         return;
@@ -143,12 +139,7 @@ void TForm1::ComThreadDone() {
 
 void TForm1::ComClosePort() {
     closeListPortAfterPause();
-    const OutcomeMessage outcome = finishListReceive(transfer_);
-    if (outcome.show)
-        dialogs_.message(this, caption, i18n::text(outcome.slot),
-                         outcome.icon == OutcomeMessage::Icon::Information
-                             ? UserDialogs::Icon::Information
-                             : UserDialogs::Icon::Warning);
+    showOutcome(finishListReceive(transfer_));
     EnableControls(true);
 }
 
@@ -160,10 +151,11 @@ void TForm1::RedoButtonClick() {
         SaveList();
         break;
     case listSend:
-        // LoadList with the same SendFileName.
+        LoadList();
         break;
     case softwareUpdate:
-        // ReadFirmFiles, and if that succeeds LoadFirm with the same files.
+        if (ReadFirmFiles())
+            LoadFirm();
         break;
     default:
         break;
@@ -175,6 +167,10 @@ void TForm1::CancelButtonClick() {
         ComThread->CancelByUser();
     if (TermThread && TermThread->isRunning())
         TermThread->CancelByUser();
+    if (LoadThread && LoadThread->isRunning())
+        LoadThread->CancelByUser();
+    if (FirmThread && FirmThread->isRunning())
+        FirmThread->CancelByUser();
     clock_.sleepMs(500);
 }
 
