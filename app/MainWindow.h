@@ -223,6 +223,9 @@ public:
     bool startWorker(const WorkerStart& start);
     // The list receive into ReceiveFileName.
     bool SaveList();
+    // TComThread on ListPort with a fresh receive buffer (the receive and the
+    // identity read of a send); done is its completion handler.
+    bool startListRead(void (TForm1::*done)());
     void ComThreadDone();
     void ComClosePort();
 

@@ -80,23 +80,7 @@ void TForm1::sendSoftware(const QStringList& files) {
 }
 
 bool TForm1::LoadList() {
-    if (!ListPort)
-        ListPort = std::make_unique<TCommPort>(clock_);
-    WorkerStart start;
-    start.port = ListPort.get();
-    start.busy = &transfer_.ListBusy;
-    start.beforeOpen = [this] {
-        transfer_.ReceivedStatus = 0;
-        transfer_.ReceivedSize = 0;
-    };
-    start.afterOpen = [this] { transfer_.allocateReceiveBuffer(); };
-    start.create = [this] {
-        auto* worker = new TComThread(*ListPort, workerHost_, clock_);
-        ComThread = worker;
-        return worker;
-    };
-    start.done = &TForm1::ComThreadDoneCheckOui;
-    return startWorker(start);
+    return startListRead(&TForm1::ComThreadDoneCheckOui);
 }
 
 void TForm1::ComThreadDoneCheckOui() {

@@ -103,6 +103,15 @@ void TForm1::Datenempfangen1Click() {
 }
 
 bool TForm1::SaveList() {
+    const bool started = startListRead(&TForm1::ComThreadDone);
+    // Controls stay on when nothing runs: there would be nothing to cancel,
+    // and only a later transfer would switch them on again.
+    if (started)
+        EnableControls(false);
+    return started;
+}
+
+bool TForm1::startListRead(void (TForm1::*done)()) {
     if (!ListPort)
         ListPort = std::make_unique<TCommPort>(clock_);
     WorkerStart start;
@@ -118,13 +127,8 @@ bool TForm1::SaveList() {
         ComThread = worker;
         return worker;
     };
-    start.done = &TForm1::ComThreadDone;
-    const bool started = startWorker(start);
-    // Controls stay on when nothing runs: there would be nothing to cancel,
-    // and only a later transfer would switch them on again.
-    if (started)
-        EnableControls(false);
-    return started;
+    start.done = done;
+    return startWorker(start);
 }
 
 void TForm1::ComThreadDone() {

@@ -129,17 +129,21 @@ bool FileSend::emptyReadLimitReached(bool logIt) {
     return true;
 }
 
+bool FileSend::readSomething() {
+    ReceiverDialogue& d = dialogue();
+    if (d.ReadResponse() > 0)
+        return true;
+    if (d.CancelPending())
+        return false; // the read was cut short: no silence of the receiver
+    d.setIdleCount(d.idleCount() + 1);
+    d.addLog("readNothing " + std::to_string(d.idleCount()));
+    return false;
+}
+
 void FileSend::check() {
     ReceiverDialogue& d = dialogue();
-    if (emptyReadLimitReached(false))
+    if (emptyReadLimitReached(false) || !readSomething())
         return;
-    if (d.ReadResponse() == 0) {
-        if (d.CancelPending())
-            return;
-        d.setIdleCount(d.idleCount() + 1);
-        d.addLog("readNothing " + std::to_string(d.idleCount()));
-        return;
-    }
     for (int i = 0; i < profile_.reportCount; ++i) {
         const FileSendProfile::Report& report = profile_.reports[i];
         if (!d.ResponseContains(report.phrase))
@@ -169,15 +173,8 @@ void FileSend::check() {
 
 void FileSend::store() {
     ReceiverDialogue& d = dialogue();
-    if (emptyReadLimitReached(true))
+    if (emptyReadLimitReached(true) || !readSomething())
         return;
-    if (d.ReadResponse() == 0) {
-        if (d.CancelPending())
-            return;
-        d.setIdleCount(d.idleCount() + 1);
-        d.addLog("readNothing " + std::to_string(d.idleCount()));
-        return;
-    }
     if (!d.ResponseContains(kStoredPhrase))
         return;
     d.ClearResponse();

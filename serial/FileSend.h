@@ -69,6 +69,8 @@ private:
     void check();
     void store();
     bool emptyReadLimitReached(bool logIt);
+    // One read; false after counting (and logging) an empty one.
+    bool readSomething();
 
     const FileSendProfile& profile_;
     std::vector<uint8_t> image_;

@@ -53,12 +53,7 @@ void TransferState::releaseReceiveBuffer() {
 
 int TransferState::GetFirstFirmFileType() {
     SoftwareCursor = 0;
-    while (SoftwareCursor < kCursorEnd && GetFileSize(kFirmFileTypes[SoftwareCursor]) == 0)
-        ++SoftwareCursor;
-    if (SoftwareCursor < kCursorEnd)
-        return kFirmFileTypes[SoftwareCursor];
-    SoftwareCursor = 0;
-    return 0;
+    return typeFromCursor();
 }
 
 int TransferState::GetNextFirmFileType() {
@@ -67,6 +62,10 @@ int TransferState::GetNextFirmFileType() {
     if (kFirmFileTypes[SoftwareCursor] == Software3)
         return 0;
     ++SoftwareCursor;
+    return typeFromCursor();
+}
+
+int TransferState::typeFromCursor() {
     while (SoftwareCursor < kCursorEnd && GetFileSize(kFirmFileTypes[SoftwareCursor]) == 0)
         ++SoftwareCursor;
     if (SoftwareCursor < kCursorEnd)

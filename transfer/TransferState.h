@@ -54,4 +54,9 @@ public:
     std::atomic<bool> ListAccepted{false};
     std::atomic<bool> UpdateDone{false};
     std::atomic<bool> UserCancelled{false};
+
+private:
+    // From the cursor on, the first type whose file has bytes; 0 (cursor
+    // back to 0) when none is left.
+    int typeFromCursor();
 };
