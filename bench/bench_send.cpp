@@ -13,6 +13,7 @@
 //                        cannot avoid: wire time, the dialogue's prescribed
 //                        pauses (summed by the clock), its empty reads, and
 //                        the receiver's own waits.
+#include "channellist/ListCrc32.h"
 #include "serial/CommPort.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"
@@ -122,6 +123,15 @@ public:
     bool done = false;
 };
 
+// A list the receiver accepts: its checksum (bytes 28 to 185023) at offset 8.
+std::vector<uint8_t> validList() {
+    std::vector<uint8_t> list = bytes(kImageBytes, 1);
+    const uint32_t crc = listCrc32(list.data() + 28, 185024 - 28);
+    for (int i = 0; i < 4; ++i)
+        list[8 + i] = static_cast<uint8_t>(crc >> (8 * i));
+    return list;
+}
+
 void openThrottled(TCommPort& port, const SimProcess& sim) {
     port.SetPort(sim.devicePath());
     port.SetBaudRate(115200);
@@ -157,7 +167,7 @@ void BM_ListSend(benchmark::State& state) {
         openThrottled(port, sim);
         TimingPort timing(port);
         FilesHost host;
-        host.files[5] = bytes(kImageBytes, 1);
+        host.files[5] = validList();
         TLoadThread thread(timing, host, SteadyClock::instance());
         static_cast<ListSend&>(thread.send()).setLogPath("bench-logLoad.txt");
         thread.start();
