@@ -155,7 +155,9 @@ void TForm1::RedoButtonClick() {
         SaveList();
         break;
     case listSend:
-        LoadList();
+        // The identity read can be cancelled like any running transfer.
+        if (LoadList())
+            EnableControls(false);
         break;
     case softwareUpdate:
         if (ReadFirmFiles())

@@ -120,6 +120,7 @@ TEST_F(ListSendTest, ListGoesOutByteIdenticalAfterItsBackup) {
     // Repeat: no dialog, the same file again.
     dialogs.clear();
     button("RedoButton")->click();
+    EXPECT_TRUE(button("CancelButton")->isEnabled());
     ASSERT_TRUE(ended());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{sent});
     EXPECT_EQ(stored().size(), 2);
