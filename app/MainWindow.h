@@ -35,6 +35,9 @@ class QProgressBar;
 class QToolButton;
 class QThread;
 class TComThread;
+class TFirmThread;
+class TLoadThread;
+struct OutcomeMessage;
 class TTermThread;
 class TWorkerThread;
 namespace i18n {
@@ -54,7 +57,8 @@ class WindowRegistry;
 // (settings, port menu, port report), MainWindowTerminal.cpp
 // (online/offline), MainWindowHost.cpp (what workers ask of the window),
 // MainWindowTransfers.cpp (the transfer commands, the start of a worker and
-// the completion handlers) and MainWindowCommands.cpp (the other commands).
+// the completion handlers), MainWindowSend.cpp (list send, software update) and
+// MainWindowCommands.cpp (the other commands).
 class TForm1 : public ui::LanguageWindow<QMainWindow>, public WorkerDisplay {
     Q_OBJECT
 public:
@@ -77,6 +81,9 @@ public:
     TTermThread* termThread() const;
     TComThread* comThread() const;
     TCommPort* listPort() const { return ListPort.get(); }
+    TCommPort* updatePort() const { return UpdatePort.get(); }
+    TLoadThread* loadThread() const;
+    TFirmThread* firmThread() const;
 
     // Buffers, sizes, file names and flags of the transfers: the one place
     // they live.
@@ -95,6 +102,11 @@ private:
     // The list receive, or the identity read before a list send; none when
     // no such worker runs.
     QPointer<TComThread> ComThread;
+    // The software update's own port object: made by the first update, kept
+    // as long as the window.
+    std::unique_ptr<TCommPort> UpdatePort;
+    QPointer<TLoadThread> LoadThread;
+    QPointer<TFirmThread> FirmThread;
     std::atomic<bool> TerminalOnline{false};
 
     Settings settings_;
@@ -211,8 +223,27 @@ public:
     bool startWorker(const WorkerStart& start);
     // The list receive into ReceiveFileName.
     bool SaveList();
+    // TComThread on ListPort with a fresh receive buffer (the receive and the
+    // identity read of a send); done is its completion handler.
+    bool startListRead(void (TForm1::*done)());
     void ComThreadDone();
     void ComClosePort();
+
+    // --- list send and software update (MainWindowSend.cpp) ------------------
+    // The identity read of a list send (SaveListForOui).
+    bool LoadList();
+    bool SaveListForOui() { return LoadList(); }
+    void ComThreadDoneCheckOui();
+    bool OpenChannelList();
+    uint8_t CheckChannelListOui(const uint8_t* image) const;
+    void LoadThreadDone();
+    void LoadClosePort();
+    // Reads the software files; false (after a message where one is due) when
+    // nothing may be sent.
+    bool ReadFirmFiles();
+    bool LoadFirm();
+    void FirmThreadDone();
+    void FirmClosePort();
     // The window is closing: workers get no more answers, every worker is
     // cancelled and waited for, without its completion handler.
     void stopTransferWorkers();
@@ -243,6 +274,12 @@ private:
 
     void readSettings();
     void closeListPortAfterPause();
+    void closePortAfterPause(TCommPort* port);
+    void showOutcome(const OutcomeMessage& outcome);
+    // The software branch of the send command.
+    void sendSoftware(const QStringList& files);
+    // The list send proper, after the identity read and its checks.
+    bool startListSend(const QString& backupPath);
     // The language commands: every window's texts, the messages, the help file.
     void switchLanguage(i18n::Language language, QAction* item, const char* helpFile);
     void setOnlineStatus();

@@ -61,11 +61,15 @@ void TForm1::TermThreadDone() {
 }
 
 void TForm1::closeListPortAfterPause() {
-    if (!ListPort || !ListPort->IsOpen())
+    closePortAfterPause(ListPort.get());
+}
+
+void TForm1::closePortAfterPause(TCommPort* port) {
+    if (!port || !port->IsOpen())
         return;
     clock_.sleepMs(500);
     try {
-        ListPort->Close();
+        port->Close();
     } catch (const ECommError&) {
         // The device went away while online (pulled adapter): its handle
         // cannot be closed cleanly, and there is nothing more to do about it.

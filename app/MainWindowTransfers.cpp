@@ -1,6 +1,6 @@
 // The transfer commands of the main window: the common guard, the start of a
 // worker on a port, the list receive with its completion handler, repeat and
-// cancel.
+// cancel. The send command is in MainWindowSend.cpp.
 //
 // Every buffer, size and file name a worker reads is set before it is
 // created and left alone until its completion handler runs on the GUI
@@ -10,6 +10,8 @@
 
 #include "i18n/WindowTexts.h"
 #include "serial/ComThread.h"
+#include "serial/FirmThread.h"
+#include "serial/LoadThread.h"
 #include "serial/TermThread.h"
 #include "serial/WorkerThread.h"
 #include "transfer/ReceiveOutcome.h"
@@ -88,12 +90,6 @@ bool TForm1::startWorker(const WorkerStart& start) {
     return false;
 }
 
-void TForm1::Datensenden1Click() {
-    if (!TransferGuard(false))
-        return;
-    // The list send and the software update start here.
-}
-
 void TForm1::Datenempfangen1Click() {
     if (!TransferGuard(false))
         return;
@@ -107,6 +103,15 @@ void TForm1::Datenempfangen1Click() {
 }
 
 bool TForm1::SaveList() {
+    const bool started = startListRead(&TForm1::ComThreadDone);
+    // Controls stay on when nothing runs: there would be nothing to cancel,
+    // and only a later transfer would switch them on again.
+    if (started)
+        EnableControls(false);
+    return started;
+}
+
+bool TForm1::startListRead(void (TForm1::*done)()) {
     if (!ListPort)
         ListPort = std::make_unique<TCommPort>(clock_);
     WorkerStart start;
@@ -122,13 +127,8 @@ bool TForm1::SaveList() {
         ComThread = worker;
         return worker;
     };
-    start.done = &TForm1::ComThreadDone;
-    const bool started = startWorker(start);
-    // Controls stay on when nothing runs: there would be nothing to cancel,
-    // and only a later transfer would switch them on again.
-    if (started)
-        EnableControls(false);
-    return started;
+    start.done = done;
+    return startWorker(start);
 }
 
 void TForm1::ComThreadDone() {
@@ -143,12 +143,7 @@ void TForm1::ComThreadDone() {
 
 void TForm1::ComClosePort() {
     closeListPortAfterPause();
-    const OutcomeMessage outcome = finishListReceive(transfer_);
-    if (outcome.show)
-        dialogs_.message(this, caption, i18n::text(outcome.slot),
-                         outcome.icon == OutcomeMessage::Icon::Information
-                             ? UserDialogs::Icon::Information
-                             : UserDialogs::Icon::Warning);
+    showOutcome(finishListReceive(transfer_));
     EnableControls(true);
 }
 
@@ -160,10 +155,13 @@ void TForm1::RedoButtonClick() {
         SaveList();
         break;
     case listSend:
-        // LoadList with the same SendFileName.
+        // The identity read can be cancelled like any running transfer.
+        if (LoadList())
+            EnableControls(false);
         break;
     case softwareUpdate:
-        // ReadFirmFiles, and if that succeeds LoadFirm with the same files.
+        if (ReadFirmFiles())
+            LoadFirm();
         break;
     default:
         break;
@@ -175,6 +173,10 @@ void TForm1::CancelButtonClick() {
         ComThread->CancelByUser();
     if (TermThread && TermThread->isRunning())
         TermThread->CancelByUser();
+    if (LoadThread && LoadThread->isRunning())
+        LoadThread->CancelByUser();
+    if (FirmThread && FirmThread->isRunning())
+        FirmThread->CancelByUser();
     clock_.sleepMs(500);
 }
 

@@ -6,6 +6,8 @@ int runInfo(const std::vector<std::string>& args, CliContext& context);
 int runExport(const std::vector<std::string>& args, CliContext& context);
 int runResave(const std::vector<std::string>& args, CliContext& context);
 int runReceive(const std::vector<std::string>& args, CliContext& context);
+int runSend(const std::vector<std::string>& args, CliContext& context);
+int runUpdate(const std::vector<std::string>& args, CliContext& context);
 
 namespace {
 
@@ -21,6 +23,13 @@ constexpr CliCommand commands[] = {
      "fetch the receiver's channel list (DEVICE: a device path or a COM port number) "
      "and save it; Ctrl+C cancels",
      runReceive},
+    {"send", "--port DEVICE FILE.lst [--verify] [--lang de|en|fr]",
+     "send a list file to the receiver: its identity is read first and its own list backed up "
+     "in backups/; --verify reads the list back and compares it field by field (exit 3 when it "
+     "differs); Ctrl+C cancels",
+     runSend},
+    {"update", "--port DEVICE FILE1 [FILE2 [FILE3]] [--lang de|en|fr]",
+     "send one to three software files to the receiver, in order; Ctrl+C cancels", runUpdate},
 };
 
 } // namespace

@@ -59,6 +59,19 @@ constexpr Row rows[] = {
      "Liste wurde vollständig gesendet"},
     {Msg::CancelledByUser, nullptr, "Abbruch durch Benutzer", "Abbruch durch Benutzer",
      "Abbruch durch Benutzer"},
+    {Msg::SoftwareIsList, nullptr,
+     "Diese Datei ist eine Senderliste und keine Software. Es wurde nichts gesendet: ",
+     "This file is a channel list, not software. Nothing was sent: ",
+     "Ce fichier est une liste de chaînes et non un logiciel. Rien n'a été envoyé: "},
+    {Msg::BackupFailed, nullptr,
+     "Die Senderliste des Receivers konnte nicht gesichert werden. Es wurde nichts gesendet, der "
+     "Receiver behält seine Liste. Grund: ",
+     "The receiver's channel list could not be backed up. Nothing was sent, the receiver keeps "
+     "its list. Reason: ",
+     "La liste de chaînes du récepteur n'a pas pu être sauvegardée. Rien n'a été envoyé, le "
+     "récepteur garde sa liste. Raison: "},
+    {Msg::BackupWritten, nullptr, "Senderliste des Receivers gesichert: ",
+     "Receiver's channel list backed up: ", "Liste de chaînes du récepteur sauvegardée: "},
     {Msg::FavouritesRepaired, nullptr,
      "Fehlerhafte Favoritenliste, wird beim Abspeichern korrigiert.",
      "Corrupt Favorit-List, will be corrected during saving", "Fehlerhafte Favoritenliste!"},

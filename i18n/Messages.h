@@ -38,6 +38,9 @@ enum class Msg : int {
     LostComPort,         // start value "Saved COM-Port does not exist!"
     ListSent,            // "Liste wurde vollständig gesendet"
     CancelledByUser,     // "Abbruch durch Benutzer"
+    SoftwareIsList,      // a software file that is a channel list; its name follows
+    BackupFailed,        // the receiver's list could not be backed up; the reason follows
+    BackupWritten,       // the receiver's list was backed up; the file's name follows
     // channel list and editor
     FavouritesRepaired, // "Fehlerhafte Favoritenliste, wird beim Abspeichern korrigiert."
     ChecksumWrong,      // "Ungültige Checksumme, wird beim Abspeichern korrigiert!"

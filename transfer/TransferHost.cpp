@@ -29,12 +29,24 @@ void TransferHost::SetReceivedChListSize(int32_t size) {
     state_.ReceivedSize = size;
 }
 
+int TransferHost::GetFirstFirmFileType() {
+    return state_.GetFirstFirmFileType();
+}
+
+int TransferHost::GetNextFirmFileType() {
+    return state_.GetNextFirmFileType();
+}
+
+// The two outcome flags are set in a synchronised call: the worker goes on
+// only once the owner's thread has passed it.
 void TransferHost::SetListAccepted(bool accepted) {
     state_.ListAccepted = accepted;
+    display_.Rendezvous();
 }
 
 void TransferHost::SetUpdateDone(bool done) {
     state_.UpdateDone = done;
+    display_.Rendezvous();
 }
 
 void TransferHost::SetUserCancelled(bool cancelled) {

@@ -34,6 +34,8 @@ public:
     int32_t GetFileSize(int type) override;
     void GetFirmFileName(int type, std::string& name) override;
     uint8_t* GetChReceivedBuffer() override;
+    int GetFirstFirmFileType() override;
+    int GetNextFirmFileType() override;
     void GetComPort(std::string& name) override { display_.GetComPort(name); }
 
     void SetReceivedStatus(uint8_t status) override;

@@ -1,6 +1,11 @@
 #include "transfer/TransferState.h"
 
 namespace {
+// The cursor walks this table; the 0 at its end means no file is left.
+constexpr int kFirmFileTypes[] = {TransferState::Software1, TransferState::Software2,
+                                  TransferState::Software3, 0};
+constexpr int kCursorEnd = 3;
+
 bool isSoftwareType(int type) {
     return type >= TransferState::Software1 && type <= TransferState::Software3;
 }
@@ -44,4 +49,27 @@ void TransferState::allocateReceiveBuffer() {
 void TransferState::releaseReceiveBuffer() {
     ReceiveBuffer.clear();
     ReceiveBuffer.shrink_to_fit();
+}
+
+int TransferState::GetFirstFirmFileType() {
+    SoftwareCursor = 0;
+    return typeFromCursor();
+}
+
+int TransferState::GetNextFirmFileType() {
+    if (SoftwareCursor < 0 || SoftwareCursor > kCursorEnd)
+        SoftwareCursor = kCursorEnd; // never index past the table
+    if (kFirmFileTypes[SoftwareCursor] == Software3)
+        return 0;
+    ++SoftwareCursor;
+    return typeFromCursor();
+}
+
+int TransferState::typeFromCursor() {
+    while (SoftwareCursor < kCursorEnd && GetFileSize(kFirmFileTypes[SoftwareCursor]) == 0)
+        ++SoftwareCursor;
+    if (SoftwareCursor < kCursorEnd)
+        return kFirmFileTypes[SoftwareCursor];
+    SoftwareCursor = 0;
+    return 0;
 }

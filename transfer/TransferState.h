@@ -22,6 +22,11 @@ public:
     int32_t GetFileSize(int type) const;
     std::string GetFirmFileName(int type) const; // Latin-1, empty when there is none
 
+    // The file-type cursor over 1, 2, 3 the software update walks: the first
+    // and the next type whose file has bytes, 0 when none is left.
+    int GetFirstFirmFileType();
+    int GetNextFirmFileType();
+
     // A fresh, zeroed receive buffer for the next list receive.
     void allocateReceiveBuffer();
     void releaseReceiveBuffer();
@@ -49,4 +54,9 @@ public:
     std::atomic<bool> ListAccepted{false};
     std::atomic<bool> UpdateDone{false};
     std::atomic<bool> UserCancelled{false};
+
+private:
+    // From the cursor on, the first type whose file has bytes; 0 (cursor
+    // back to 0) when none is left.
+    int typeFromCursor();
 };

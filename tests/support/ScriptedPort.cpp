@@ -74,7 +74,8 @@ void ScriptedPort::record(WriteKind kind, std::string bytes) {
                     script_.insert(script_.end(), rule.events.begin(), rule.events.end());
             }
             responder = responder_;
-            soFar = written_;
+            if (responder) // a copy per write: only when someone looks at it
+                soFar = written_;
         }
     }
     if (failure)

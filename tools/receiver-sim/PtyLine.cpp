@@ -122,19 +122,26 @@ bool PtyLine::send(const uint8_t* data, std::size_t count, const KeepGoing& keep
     return true;
 }
 
-void PtyLine::hangUp(bool deliverPending) {
-    // Let the PC side take what is already on its way (at most 2 s), as the
-    // bytes before a real line drop would have arrived; then the line goes.
+void PtyLine::waitTaken(std::chrono::milliseconds limit, const KeepGoing& keepGoing) {
     // The kernel moves written bytes to the slave side a little later, so an
     // empty slave queue counts only once it stayed empty for a while.
     int emptyChecks = 0;
-    for (int i = 0; deliverPending && slaveKeeper_ >= 0 && i < 200 && emptyChecks < 5; ++i) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (slaveKeeper_ >= 0 && emptyChecks < 5 && std::chrono::steady_clock::now() < until &&
+           keepGoing()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         int pending = 0;
         if (ioctl(slaveKeeper_, FIONREAD, &pending) != 0)
-            break;
+            return;
         emptyChecks = pending == 0 ? emptyChecks + 1 : 0;
     }
+}
+
+void PtyLine::hangUp(bool deliverPending) {
+    // Let the PC side take what is already on its way (at most 2 s), as the
+    // bytes before a real line drop would have arrived; then the line goes.
+    if (deliverPending)
+        waitTaken(std::chrono::seconds(2), [] { return true; });
     if (master_ >= 0)
         ::close(master_);
     if (slaveKeeper_ >= 0)

@@ -33,6 +33,10 @@ public:
     // turned false or the line failed before everything was sent.
     bool send(const uint8_t* data, std::size_t count, const KeepGoing& keepGoing);
 
+    // Waits until the PC side has read everything sent so far, at most `limit`
+    // and while keepGoing() holds.
+    void waitTaken(std::chrono::milliseconds limit, const KeepGoing& keepGoing);
+
     // The line drops: the master side closes. With deliverPending the bytes
     // already written reach the PC side first (as far as it reads them).
     void hangUp(bool deliverPending);

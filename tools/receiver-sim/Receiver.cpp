@@ -12,8 +12,15 @@ namespace {
 
 constexpr std::size_t kUploadDashes = 400;
 constexpr std::size_t kMaxCommandLine = 1024;
-constexpr int kFileGapMs = 400; // silence that ends a file sent to the receiver
-constexpr int kMinFileGapMs = 100;
+// A file sent to the receiver has no length header: a list ends after its
+// fixed size, software ends when the PC falls silent to wait for the report.
+// The floor keeps a short stall of a busy PC from cutting a file in two.
+constexpr int kFileGapMs = 400;
+constexpr int kMinFileGapMs = 300;
+// Reports the PC must read apart ("File OK!" or "Write Sector", and the end of
+// storing) follow only after the PC has taken the first, and never closer than
+// this, however compressed the receiver's pauses are.
+constexpr int kMinAnswerGapMs = 150;
 
 const char kStartMenu[] = "\r\n"
                           "==============================\r\n"
@@ -34,10 +41,18 @@ const char* const kNoiseLines[] = {
     "fan: 1200 rpm temp 41C\r\n",
 };
 
+// What the firmware prints when it has stored a file.
+std::string storedReport(const std::vector<uint8_t>& file) {
+    char line[64];
+    std::snprintf(line, sizeof line, "ptImage->UnzipedCrc = 0x%08X\r\n",
+                  mpeg2Crc(file.data(), file.size()));
+    return line;
+}
+
 } // namespace
 
 const Receiver::Command Receiver::kCommands[] = {
-    {"400", &Receiver::showStartMenu},  {"hel", &Receiver::showStartMenu},
+    {"400", &Receiver::helpForList},    {"hel", &Receiver::helpForSoftware},
     {"help", &Receiver::showStartMenu}, {"r", &Receiver::showStartMenu},
     {"200", &Receiver::showVersion},    {"500", &Receiver::uploadChannelList},
     {"100", &Receiver::awaitList},      {"l", &Receiver::awaitSoftware},
@@ -55,12 +70,17 @@ void Receiver::pause(int ms) {
     std::this_thread::sleep_for(scaled(ms));
 }
 
+void Receiver::answerGap(int ms) {
+    std::this_thread::sleep_for(std::max(scaled(ms), std::chrono::milliseconds(kMinAnswerGapMs)));
+}
+
 void Receiver::say(const std::string& text) {
     line_.send(reinterpret_cast<const uint8_t*>(text.data()), text.size());
 }
 
 void Receiver::start() {
     nextNoiseAt_ = Clock::now();
+    binaryModePending_ = options_.binaryMode;
     if (options_.startup) {
         say("StartUpControl\r\n");
         startupHelpPending_ = true;
@@ -69,19 +89,18 @@ void Receiver::start() {
 
 void Receiver::onBytes(const uint8_t* data, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        const char c = static_cast<char>(data[i]);
-        const bool lineFeedOfCommand = c == '\n' && afterCarriageReturn_;
-        afterCarriageReturn_ = c == '\r';
-        if (lineFeedOfCommand)
-            continue; // CR LF ends one command line
+        const uint8_t byte = data[i];
+        if (swallowLineFeed_) {
+            swallowLineFeed_ = false;
+            if (byte == '\n')
+                continue; // CR LF ends one command line
+        }
         if (mode_ != Mode::Menu) {
-            incomingFile_.push_back(static_cast<uint8_t>(c));
-            lastByteAt_ = Clock::now();
-            if (mode_ == Mode::AwaitList && incomingFile_.size() >= kListFileSize)
-                finishReceivedFile();
+            takeFileByte(byte);
             continue;
         }
-        if (c == '\r' || c == '\n') {
+        if (byte == '\r' || byte == '\n') {
+            swallowLineFeed_ = byte == '\r';
             // Commands are zero-padded to three bytes; typed lines are not.
             std::string line = pendingLine_;
             line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
@@ -89,9 +108,16 @@ void Receiver::onBytes(const uint8_t* data, std::size_t count) {
             if (!line.empty())
                 onCommandLine(line);
         } else if (pendingLine_.size() < kMaxCommandLine) {
-            pendingLine_ += c;
+            pendingLine_ += static_cast<char>(byte);
         }
     }
+}
+
+void Receiver::takeFileByte(uint8_t byte) {
+    incomingFile_.push_back(byte);
+    lastByteAt_ = Clock::now();
+    if (mode_ == Mode::AwaitList && incomingFile_.size() >= kListFileSize)
+        finishReceivedFile();
 }
 
 void Receiver::onTick() {
@@ -122,6 +148,27 @@ void Receiver::onCommandLine(const std::string& line) {
     say("\r\nerror\r\n");
 }
 
+void Receiver::helpForList() {
+    if (!takeHelpInBinaryMode(Mode::AwaitList))
+        showStartMenu();
+}
+
+void Receiver::helpForSoftware() {
+    if (!takeHelpInBinaryMode(Mode::AwaitSoftware))
+        showStartMenu();
+}
+
+// After power-on or standby the firmware may still wait for a file: the first
+// help then gets that prompt, and the help's kind tells which file it waits for.
+bool Receiver::takeHelpInBinaryMode(Mode awaiting) {
+    if (!binaryModePending_ || startupHelpPending_)
+        return false;
+    binaryModePending_ = false;
+    say("\r\nSend file in binary mode\r\n");
+    beginFile(awaiting);
+    return true;
+}
+
 void Receiver::showStartMenu() {
     if (startupHelpPending_) { // still starting up
         startupHelpPending_ = false;
@@ -137,18 +184,23 @@ void Receiver::showVersion() {
 
 void Receiver::standby() {
     say("\r\nStandby\r\n");
+    binaryModePending_ = options_.binaryMode;
 }
 
 void Receiver::awaitList() {
     say("\r\n100 Download Ch_Data\r\nSend file in binary mode\r\n");
-    mode_ = Mode::AwaitList;
-    incomingFile_.clear();
+    beginFile(Mode::AwaitList);
 }
 
 void Receiver::awaitSoftware() {
     say("\r\nLoad software\r\nSend file in binary mode\r\n");
-    mode_ = Mode::AwaitSoftware;
+    beginFile(Mode::AwaitSoftware);
+}
+
+void Receiver::beginFile(Mode awaiting) {
+    mode_ = awaiting;
     incomingFile_.clear();
+    lastByteAt_ = Clock::now();
 }
 
 std::string Receiver::uploadStream() const {
@@ -185,7 +237,7 @@ void Receiver::uploadChannelList() {
 void Receiver::finishReceivedFile() {
     std::vector<uint8_t> file;
     file.swap(incomingFile_);
-    Mode mode = mode_;
+    const Mode mode = mode_;
     mode_ = Mode::Menu;
     const bool endsLine =
         std::any_of(file.begin(), file.end(), [](uint8_t b) { return b == '\r' || b == '\n'; });
@@ -198,24 +250,52 @@ void Receiver::finishReceivedFile() {
         std::ofstream out(options_.receivedFile, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(file.data()), static_cast<long>(file.size()));
     }
-    char crcLine[64];
-    std::snprintf(crcLine, sizeof crcLine, "ptImage->UnzipedCrc = 0x%08X\r\n",
-                  mpeg2Crc(file.data(), file.size()));
-    if (mode == Mode::AwaitList) {
-        if (options_.rejectList || !listChecksumValid(file)) {
-            say("\r\nready\r\n");
-            return;
-        }
-        say("\r\nFile OK!\r\n");
-        pause(300);
-        say(crcLine);
+    if (mode == Mode::AwaitList)
+        finishList(std::move(file));
+    else
+        finishSoftware(file);
+}
+
+void Receiver::finishList(std::vector<uint8_t> file) {
+    store(file, "list", ".lst", storedLists_);
+    if (options_.rejectList || !listChecksumValid(file)) {
+        say("\r\nready\r\n");
         return;
     }
     say("\r\nFile OK!\r\n");
-    pause(200);
+    if (options_.okThenSilence)
+        return; // never stored: the receiver keeps its old list
+    line_.waitTaken();
+    answerGap(300);
+    say(storedReport(file));
+    if (options_.alterKept >= 0 && static_cast<std::size_t>(options_.alterKept) < file.size())
+        ++file[static_cast<std::size_t>(options_.alterKept)];
+    list_ = std::move(file); // a later upload serves it
+}
+
+void Receiver::finishSoftware(const std::vector<uint8_t>& file) {
+    store(file, "file", ".app", storedSoftware_);
+    say("\r\nFile OK!\r\n");
+    if (options_.okThenSilence)
+        return;
+    answerGap(200);
     say("Write Sector\r\n");
-    pause(1000);
-    say(crcLine);
+    line_.waitTaken();
+    answerGap(1000);
+    say(storedReport(file));
+}
+
+// --store DIR: every file in arrival order, lists as listN.lst, software as fileN.app.
+void Receiver::store(const std::vector<uint8_t>& file, const char* stem, const char* ending,
+                     unsigned& count) {
+    ++count;
+    if (options_.storeDir.empty())
+        return;
+    const std::string path = options_.storeDir + "/" + stem + std::to_string(count) + ending;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(file.data()), static_cast<long>(file.size()));
+    if (!out)
+        std::fprintf(stderr, "receiver-sim: cannot write %s\n", path.c_str());
 }
 
 } // namespace sim

@@ -237,4 +237,14 @@ bool listChecksumValid(const std::vector<uint8_t>& file) {
     return stored == mpeg2Crc(&file[kCrcFrom], kCrcLength);
 }
 
+bool setIdentity(std::vector<uint8_t>& file, uint8_t identity) {
+    if (file.size() != kListFileSize)
+        return false;
+    file[kIdentityOffset] = identity;
+    const uint32_t crc = mpeg2Crc(&file[kCrcFrom], kCrcLength);
+    for (std::size_t i = 0; i < 4; ++i)
+        file[kFileCrcOffset + i] = static_cast<uint8_t>(crc >> (8 * i));
+    return true;
+}
+
 } // namespace sim

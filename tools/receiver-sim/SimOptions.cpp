@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace sim {
 
@@ -16,6 +17,9 @@ const char* usageText() {
            "  --speedup F          shorten the receiver's own pauses F times\n"
            "  --transcript FILE    record every received byte with its time\n"
            "  --received FILE      keep the last file sent to the receiver\n"
+           "  --store DIR          keep every file sent to the receiver, in order:\n"
+           "                       lists as list1.lst, list2.lst, ..., software as\n"
+           "                       file1.app, file2.app, ...\n"
            "  --exit-on-stdin-eof  end when standard input closes\n"
            "fault modes:\n"
            "  --silent             never answer\n"
@@ -26,7 +30,13 @@ const char* usageText() {
            "  --no-end-marker      leave out \"End Upload\"\n"
            "  --double-end         print \"End Upload\" twice\n"
            "  --drop-after N       hang up the line after N bytes of the list stream\n"
-           "  --reject-list        refuse a list sent to the receiver\n";
+           "  --reject-list        refuse a list sent to the receiver (\"ready\")\n"
+           "  --identity N         serve a list whose identity byte (offset 28) is N\n"
+           "  --ok-then-silence    answer a file with \"File OK!\" and then nothing more\n"
+           "  --binary-mode        at power-on and after standby, answer the first help\n"
+           "                       with \"Send file in binary mode\" and wait for a file\n"
+           "  --alter-kept OFFSET  add 1 to this byte of a list before keeping it\n"
+           "                       (146: the first letter of channel 1's name)\n";
 }
 
 namespace {
@@ -35,6 +45,48 @@ bool parseNumber(const char* text, double& value) {
     value = std::strtod(text, &end);
     return end != text && *end == '\0';
 }
+// Options that take a number within a range.
+struct Number {
+    const char* name;
+    double least;
+    double most;
+    const char* range;
+    void (*apply)(SimOptions&, double);
+};
+
+const Number kNumbers[] = {
+    {"--seed", 0, 4294967295.0, "a number from 0",
+     [](SimOptions& o, double v) { o.seed = static_cast<uint32_t>(v); }},
+    {"--drop-after", 0, 1e12, "a number from 0",
+     [](SimOptions& o, double v) { o.dropAfter = static_cast<long>(v); }},
+    {"--speedup", 1e-9, 1e12, "a number above 0", [](SimOptions& o, double v) { o.speedup = v; }},
+    {"--identity", 0, 255, "a number from 0 to 255",
+     [](SimOptions& o, double v) { o.identity = static_cast<int>(v); }},
+    {"--alter-kept", 0, 185025, "an offset from 0 to 185025",
+     [](SimOptions& o, double v) { o.alterKept = static_cast<long>(v); }},
+};
+
+const Number* findNumber(const char* arg) {
+    for (const Number& n : kNumbers)
+        if (std::strcmp(arg, n.name) == 0)
+            return &n;
+    return nullptr;
+}
+
+// Options that take a file or folder name.
+std::string SimOptions::*findText(const char* arg) {
+    static const std::pair<const char*, std::string SimOptions::*> texts[] = {
+        {"--list", &SimOptions::listFile},
+        {"--transcript", &SimOptions::transcript},
+        {"--received", &SimOptions::receivedFile},
+        {"--store", &SimOptions::storeDir},
+    };
+    for (const auto& [name, member] : texts)
+        if (std::strcmp(arg, name) == 0)
+            return member;
+    return nullptr;
+}
+
 } // namespace
 
 std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error, bool& help) {
@@ -53,6 +105,8 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
         {"--no-end-marker", &SimOptions::noEndMarker},
         {"--double-end", &SimOptions::doubleEnd},
         {"--reject-list", &SimOptions::rejectList},
+        {"--ok-then-silence", &SimOptions::okThenSilence},
+        {"--binary-mode", &SimOptions::binaryMode},
         {"--throttle", &SimOptions::throttle},
         {"--exit-on-stdin-eof", &SimOptions::exitOnStdinEof},
     };
@@ -81,36 +135,18 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
         };
         const char* value = nullptr;
         double number = 0;
-        if (std::strcmp(arg, "--list") == 0) {
+        if (std::string SimOptions::*text = findText(arg)) {
             if (!needValue(value))
                 return std::nullopt;
-            o.listFile = value;
-        } else if (std::strcmp(arg, "--transcript") == 0) {
+            o.*text = value;
+        } else if (const Number* n = findNumber(arg)) {
             if (!needValue(value))
                 return std::nullopt;
-            o.transcript = value;
-        } else if (std::strcmp(arg, "--received") == 0) {
-            if (!needValue(value))
-                return std::nullopt;
-            o.receivedFile = value;
-        } else if (std::strcmp(arg, "--seed") == 0 || std::strcmp(arg, "--drop-after") == 0 ||
-                   std::strcmp(arg, "--speedup") == 0) {
-            if (!needValue(value))
-                return std::nullopt;
-            if (!parseNumber(value, number) || number < 0) {
-                error = std::string(arg) + ": not a number: " + value;
+            if (!parseNumber(value, number) || number < n->least || number > n->most) {
+                error = std::string(arg) + ": " + n->range + ": " + value;
                 return std::nullopt;
             }
-            if (arg[2] == 's' && arg[3] == 'e')
-                o.seed = static_cast<uint32_t>(number);
-            else if (arg[2] == 'd')
-                o.dropAfter = static_cast<long>(number);
-            else if (number > 0)
-                o.speedup = number;
-            else {
-                error = "--speedup must be above 0";
-                return std::nullopt;
-            }
+            n->apply(o, number);
         } else {
             error = std::string("unknown option: ") + arg;
             return std::nullopt;

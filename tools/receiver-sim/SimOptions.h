@@ -19,9 +19,14 @@ struct SimOptions {
     bool doubleEnd = false;      // --double-end
     long dropAfter = -1;         // --drop-after N: hang up after N bytes of the stream
     bool rejectList = false;     // --reject-list: a sent list is not accepted
+    int identity = -1;           // --identity N: byte 28 of the served list
+    bool okThenSilence = false;  // --ok-then-silence: "File OK!", then nothing more
+    bool binaryMode = false;     // --binary-mode: waits for a file at power-on and after standby
+    long alterKept = -1;         // --alter-kept OFFSET: change this byte of an accepted list
     bool throttle = false;       // --throttle: 115200 baud both ways
     std::string transcript;      // --transcript FILE
     std::string receivedFile;    // --received FILE: keep the last file sent to it
+    std::string storeDir;        // --store DIR: keep every file sent to it, numbered
     double speedup = 1.0;        // --speedup F: own pauses divided by F
     bool exitOnStdinEof = false; // --exit-on-stdin-eof
 };

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <poll.h>
@@ -31,7 +32,7 @@ void installSignals() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-bool loadList(const sim::SimOptions& options, std::vector<uint8_t>& list) {
+bool readList(const sim::SimOptions& options, std::vector<uint8_t>& list) {
     if (options.listFile.empty()) {
         list = sim::makeSampleList(options.seed);
         return true;
@@ -50,11 +51,25 @@ bool loadList(const sim::SimOptions& options, std::vector<uint8_t>& list) {
     return true;
 }
 
+bool loadList(const sim::SimOptions& options, std::vector<uint8_t>& list) {
+    if (!readList(options, list))
+        return false;
+    if (options.identity >= 0 && !sim::setIdentity(list, static_cast<uint8_t>(options.identity))) {
+        std::fprintf(stderr, "receiver-sim: --identity needs a list of %zu bytes\n",
+                     sim::kListFileSize);
+        return false;
+    }
+    return true;
+}
+
 class StoppableLine : public sim::ReceiverLine {
 public:
     explicit StoppableLine(sim::PtyLine& pty) : pty_(pty) {}
     bool send(const uint8_t* data, std::size_t count) override {
         return pty_.send(data, count, [] { return stopRequested == 0; });
+    }
+    void waitTaken() override {
+        pty_.waitTaken(std::chrono::seconds(5), [] { return stopRequested == 0; });
     }
     void hangUp() override { pty_.hangUp(true); }
 
@@ -79,6 +94,12 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> list;
     if (!loadList(*options, list))
         return 1;
+    std::error_code storeError;
+    if (!options->storeDir.empty() && !std::filesystem::is_directory(options->storeDir) &&
+        !std::filesystem::create_directories(options->storeDir, storeError)) {
+        std::fprintf(stderr, "receiver-sim: cannot create %s\n", options->storeDir.c_str());
+        return 1;
+    }
 
     installSignals();
     sim::PtyLine pty(options->throttle, options->transcript);
