@@ -259,6 +259,7 @@ void GridView::paintCorner(QWidget* corner) {
     option.initFrom(corner);
     option.rect = corner->rect();
     option.state |= QStyle::State_Enabled; // the corner takes no clicks, but reads as a heading
+    option.palette.setCurrentColorGroup(QPalette::Active); // not greyed like a disabled button
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
