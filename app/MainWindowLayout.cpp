@@ -68,7 +68,7 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
     connectCommands();
     installCommErrorNotifier();
     readSettings();
-    transfer_.LastTransfer = 0;
+    transfer_.LastTransfer = TransferState::NoTransfer;
 }
 
 TForm1::~TForm1() {

@@ -16,8 +16,6 @@
 
 namespace {
 const QString caption = QStringLiteral("Quelvox");
-constexpr uint8_t softwareUpdate = 1;
-constexpr uint8_t listSend = 2;
 constexpr int maxSoftwareFiles = 3;
 const QString backupFolder = QStringLiteral("backups");
 } // namespace
@@ -61,7 +59,7 @@ void TForm1::Datensenden1Click() {
     // them on again.
     if (LoadList())
         EnableControls(false);
-    transfer_.LastTransfer = listSend;
+    transfer_.LastTransfer = TransferState::LastListSend;
 }
 
 void TForm1::sendSoftware(const QStringList& files) {
@@ -76,7 +74,7 @@ void TForm1::sendSoftware(const QStringList& files) {
     if (!ReadFirmFiles())
         return;
     LoadFirm();
-    transfer_.LastTransfer = softwareUpdate;
+    transfer_.LastTransfer = TransferState::LastSoftwareUpdate;
 }
 
 bool TForm1::LoadList() {

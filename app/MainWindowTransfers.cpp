@@ -24,11 +24,6 @@
 namespace {
 const QString caption = QStringLiteral("Quelvox");
 
-// LastTransfer values.
-constexpr uint8_t softwareUpdate = 1;
-constexpr uint8_t listSend = 2;
-constexpr uint8_t listReceive = 3;
-
 // Without the ending, a saved list would not be recognised as a list by the
 // send command, which tells lists from software files by the name's ending.
 const QString listSuffix = QStringLiteral("lst");
@@ -99,7 +94,7 @@ void TForm1::Datenempfangen1Click() {
         return;
     transfer_.ReceiveFileName = path;
     SaveList();
-    transfer_.LastTransfer = listReceive;
+    transfer_.LastTransfer = TransferState::LastListReceive;
 }
 
 bool TForm1::SaveList() {
@@ -151,15 +146,15 @@ void TForm1::RedoButtonClick() {
     if (!TransferGuard(true))
         return;
     switch (transfer_.LastTransfer) {
-    case listReceive:
+    case TransferState::LastListReceive:
         SaveList();
         break;
-    case listSend:
+    case TransferState::LastListSend:
         // The identity read can be cancelled like any running transfer.
         if (LoadList())
             EnableControls(false);
         break;
-    case softwareUpdate:
+    case TransferState::LastSoftwareUpdate:
         if (ReadFirmFiles())
             LoadFirm();
         break;

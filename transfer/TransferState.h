@@ -31,7 +31,14 @@ public:
     void allocateReceiveBuffer();
     void releaseReceiveBuffer();
 
-    uint8_t LastTransfer = 0; // 0 none, 1 software update, 2 list send, 3 list receive
+    // What the repeat command repeats.
+    enum TransferKind : uint8_t {
+        NoTransfer = 0,
+        LastSoftwareUpdate = 1,
+        LastListSend = 2,
+        LastListReceive = 3
+    };
+    uint8_t LastTransfer = NoTransfer;
 
     QString SendFileName;
     QString ReceiveFileName;
