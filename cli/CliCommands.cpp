@@ -6,6 +6,8 @@ int runInfo(const std::vector<std::string>& args, CliContext& context);
 int runExport(const std::vector<std::string>& args, CliContext& context);
 int runResave(const std::vector<std::string>& args, CliContext& context);
 int runReceive(const std::vector<std::string>& args, CliContext& context);
+int runReorder(const std::vector<std::string>& args, CliContext& context);
+int runDiff(const std::vector<std::string>& args, CliContext& context);
 
 namespace {
 
@@ -21,6 +23,13 @@ constexpr CliCommand commands[] = {
      "fetch the receiver's channel list (DEVICE: a device path or a COM port number) "
      "and save it; Ctrl+C cancels",
      runReceive},
+    {"reorder", "--like REF(.lst|.txt|.csv) IN.lst OUT.lst [--drop-unmatched] [--force]",
+     "arrange IN like the reference REF (a list file, or text lines position;name[;program]), "
+     "new channels behind (or dropped), and save it as OUT; exit 1 when nothing matched",
+     runReorder},
+    {"diff", "A.lst B.lst [--json] [--force]",
+     "channels added, removed, moved and changed from A to B, per kind; exit 0 same, 1 differ",
+     runDiff},
 };
 
 } // namespace
