@@ -8,6 +8,8 @@ int runResave(const std::vector<std::string>& args, CliContext& context);
 int runReceive(const std::vector<std::string>& args, CliContext& context);
 int runSend(const std::vector<std::string>& args, CliContext& context);
 int runUpdate(const std::vector<std::string>& args, CliContext& context);
+int runReorder(const std::vector<std::string>& args, CliContext& context);
+int runDiff(const std::vector<std::string>& args, CliContext& context);
 
 namespace {
 
@@ -30,6 +32,13 @@ constexpr CliCommand commands[] = {
      runSend},
     {"update", "--port DEVICE FILE1 [FILE2 [FILE3]] [--lang de|en|fr]",
      "send one to three software files to the receiver, in order; Ctrl+C cancels", runUpdate},
+    {"reorder", "--like REF(.lst|.txt|.csv) IN.lst OUT.lst [--drop-unmatched] [--force]",
+     "arrange IN like the reference REF (a list file, or text lines position;name[;program]), "
+     "new channels behind (or dropped), and save it as OUT; exit 1 when nothing matched",
+     runReorder},
+    {"diff", "A.lst B.lst [--json] [--force]",
+     "channels added, removed, moved and changed from A to B, per kind; exit 0 same, 1 differ",
+     runDiff},
 };
 
 } // namespace

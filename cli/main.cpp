@@ -19,11 +19,30 @@ void printHelp(std::ostream& out) {
            "(missing bytes read as 0). A wrong checksum is reported and, by resave,\n"
            "replaced with a correct one.\n\n"
            "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold;\n"
+           "reorder: nothing matched, nothing written; diff: the lists differ;\n"
            "receive: no list arrived, it was corrupt or the transfer was cancelled),\n"
            "2 wrong use, a file that cannot be read or is refused as above, or (receive)\n"
            "a port that cannot be opened (or is locked by another program) or a list file\n"
            "that cannot be written.\n"
-           "receive writes its transfer log to logRead.txt in the working directory.\n";
+           "receive writes its transfer log to logRead.txt in the working directory.\n\n"
+           "reorder pairs channels by program number, network id and a frequency within\n"
+           "5 MHz (satellite) or 1 MHz (cable, terrestrial), else by name compared as the\n"
+           "editor's find compares names; of several channels with that name the nearest\n"
+           "frequency wins. Paired channels take the reference's order and favourites, TV\n"
+           "and radio each in their own order; channel data stays that of IN. A text\n"
+           "reference holds one channel a line, position and name separated by ';' or TAB,\n"
+           "optionally the program number as a third field (UTF-8 or Latin-1).\n\n"
+           "diff --json writes one object, keys always in this order:\n"
+           "  {\"same\": BOOL, \"tv\": KIND, \"radio\": KIND}\n"
+           "  KIND: {\"added\": [CH], \"removed\": [CH], \"moved\": [CH + \"from\"],\n"
+           "         \"changed\": [CH + \"match\", \"fields\"]}\n"
+           "  CH: \"position\" (row within the kind; in A for removed, in B otherwise),\n"
+           "      \"name\", \"programNumber\"; \"from\": the row in A; \"match\": \"id\" or "
+           "\"name\";\n"
+           "  \"fields\": [{\"field\", \"old\", \"new\"}] with field one of name, programNumber,\n"
+           "      videoPid, audioPid, pcrPid, teletextPid, frequency, symbolRate, networkId,\n"
+           "      polarisation, favouriteNumber, crypted (values as strings).\n"
+           "  moved lists the fewest channels whose moves explain the new order.\n";
 }
 
 bool isHelp(const std::string& argument) {

@@ -64,6 +64,7 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
 
     new i18n::DialogTexts(QStringLiteral("OpenDialog1"), this, {}, {});
     new i18n::DialogTexts(QStringLiteral("SaveDialog1"), this, {}, {});
+    new i18n::DialogTexts(QStringLiteral("ReferenceDialog1"), this, {}, {});
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setFixedHeight(20);
     statusBar()->setSizeGripEnabled(false);
@@ -86,6 +87,7 @@ void TEditForm::buildMenus() {
     QAction* close = shortcutItem(file, "Close1", QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* save = shortcutItem(file, "Save1", QKeySequence(Qt::CTRL | Qt::Key_S));
     shell::item(file, "SaveAs1", {});
+    QAction* reorder = shell::item(file, "Reihenfolge1", {});
     file->addSeparator();
     shortcutItem(file, "Print1", QKeySequence(Qt::CTRL | Qt::Key_P));
     shell::item(file, "PrintSetup1", {});
@@ -95,6 +97,7 @@ void TEditForm::buildMenus() {
     connect(close, &QAction::triggered, this, [this] { Close1Click(); });
     connect(save, &QAction::triggered, this, [this] { saveList(); });
     connect(exit, &QAction::triggered, this, &TEditForm::Exit1Click);
+    connect(reorder, &QAction::triggered, this, &TEditForm::Reihenfolge1Click);
 
     QMenu* edit = shell::menu(menuBar(), "Edit1", {});
     Undo1 = shortcutItem(edit, "Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));

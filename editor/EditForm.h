@@ -57,6 +57,11 @@ public:
     bool saveList();
     void undo();
     void redo();
+    // "Reihenfolge übernehmen...": arranges the open list like a reference
+    // list or text file, after showing what would match; one undo step.
+    void Reihenfolge1Click();
+    // The same with the reference already chosen; true when it was applied.
+    bool applyOrderFrom(const QString& referencePath);
 
     // --- favourites (events of the favourites window) ------------------------
     void PasteFavButtonClick();

@@ -128,6 +128,23 @@ constexpr Row rows[] = {
     {Msg::SaveChangesCancel, nullptr, "Abbrechen", "Cancel", "Annuler"},
     {Msg::ListUnreadable, nullptr, "Die Datei konnte nicht gelesen werden.",
      "The file could not be read.", "Le fichier n'a pas pu être lu."},
+    {Msg::ReorderSummary, nullptr,
+     "Über Programmnummer zugeordnet: %1\nÜber Namen zugeordnet: %2\nOhne Gegenstück (neu): %3"
+     "\n\nReihenfolge übernehmen?",
+     "Matched by program number: %1\nMatched by name: %2\nUnmatched (new): %3\n\nApply the "
+     "order?",
+     "Associés par numéro de programme : %1\nAssociés par nom : %2\nSans correspondance "
+     "(nouveaux) : %3\n\nAppliquer l'ordre ?"},
+    {Msg::ReorderApply, nullptr, "Übernehmen", "Apply", "Appliquer"},
+    {Msg::ReorderDropNew, nullptr, "Übernehmen, neue entfernen", "Apply, drop new",
+     "Appliquer, retirer les nouveaux"},
+    {Msg::ReorderNoMatch, nullptr, "Kein Kanal passt zur Referenzliste.",
+     "No channel matches the reference list.",
+     "Aucune chaîne ne correspond à la liste de "
+     "référence."},
+    {Msg::ReferenceUnusable, nullptr, "Die Datei ist weder eine Senderliste noch lesbarer Text.",
+     "The file is neither a channel list nor readable text.",
+     "Le fichier n'est ni une liste de chaînes ni un texte lisible."},
 };
 
 constexpr std::size_t slotCount = static_cast<std::size_t>(Msg::Count);

@@ -83,6 +83,12 @@ enum class Msg : int {
     SaveChangesDiscard,  // "Verwerfen"
     SaveChangesCancel,   // "Abbrechen"
     ListUnreadable,      // "Die Datei konnte nicht gelesen werden."
+    // editor: applying the order of a reference list
+    ReorderSummary,    // counts %1 id, %2 name, %3 unmatched
+    ReorderApply,      // "Übernehmen"
+    ReorderDropNew,    // "Übernehmen, neue entfernen"
+    ReorderNoMatch,    // "Kein Kanal passt zur Referenzliste."
+    ReferenceUnusable, // "Die Datei ist weder eine Senderliste noch lesbarer Text."
     Count
 };
 

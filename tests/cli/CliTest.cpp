@@ -201,7 +201,7 @@ TEST_F(CliTest, WrongUseGivesOneLineAndExitTwo) {
     }
     const CliRun help = runCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"info", "export", "resave", "--force"})
+    for (const char* command : {"info", "export", "resave", "reorder", "diff", "--force"})
         EXPECT_NE(help.out.find(command), std::string::npos);
 }
 
@@ -255,4 +255,80 @@ TEST_F(CliTest, InputsThatAreNoListFileAreRefused) {
     }
     EXPECT_EQ(readAll(path("o.lst")).size(), ListFileBytes) << "forced resave of an empty file";
     EXPECT_TRUE(readAll(path("empty.lst")).empty());
+}
+
+TEST_F(CliTest, ReorderLikeAReferenceAndDiff) {
+    writeAll(path("ref.csv"), [] {
+        const std::string text = "Nr;Name\r\n1;Kanal 4\r\n2;\"Kanal 3\"\r\n3;KANAL 1\r\n";
+        return std::vector<uint8_t>(text.begin(), text.end());
+    }());
+    writeAll(path("none.txt"), {'1', ';', 'N', 'o', 'b', 'o', 'd', 'y', '\n'});
+    writeAll(path("binary.lst"), {'1', ';', 0, 1, 2, 3});
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* out; // part of the output, or of the error text
+        std::vector<int> order;
+    } cases[] = {
+        {{"reorder", "--like", path("ref.csv"), path("list.lst"), path("out.lst")},
+         0,
+         "Matched by id: 0\nMatched by name: 3\nUnmatched: 2\nDropped: 0\n",
+         {4, 3, 1, 2, 5}},
+        {{"reorder", path("out.lst"), path("out.lst"), "--like", path("list.lst")},
+         0,
+         "Matched by id: 5\n",
+         {1, 2, 3, 4, 5}},
+        {{"reorder", "--like", path("ref.csv"), path("list.lst"), path("out.lst"),
+          "--drop-unmatched"},
+         0,
+         "Dropped: 2\n",
+         {4, 3, 1}},
+        {{"reorder", "--like", path("none.txt"), path("list.lst"), path("none.lst")},
+         1,
+         "no channel matched",
+         {}},
+        {{"reorder", "--like", path("binary.lst"), path("list.lst"), path("none.lst")},
+         2,
+         "not a list file and not readable text",
+         {}},
+        {{"reorder", path("list.lst"), path("none.lst")}, 2, "needs --like", {}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, c.exitCode) << what << "\n" << run.err;
+        EXPECT_NE((run.out + run.err).find(c.out), std::string::npos) << what << "\n" << run.out;
+        if (c.order.empty()) {
+            EXPECT_FALSE(QFile::exists(path("none.lst")));
+            continue;
+        }
+        const std::vector<uint8_t> saved = readAll(path("out.lst"));
+        ASSERT_TRUE(fileCrcHolds(saved.data(), saved.size())) << what;
+        auto loaded = std::make_unique<ChannelListImage>();
+        loadListBytes(*loaded, saved.data(), saved.size());
+        std::vector<int> order;
+        for (int s = 0; s < countChannels(*loaded); ++s)
+            order.push_back(loaded->channels[s].programNumber);
+        EXPECT_EQ(order, c.order) << what;
+    }
+
+    // out.lst now holds TV 4, 3, 1 only, favourites repaired.
+    CliRun run = runCli({"diff", path("list.lst"), path("list.lst")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "The lists are the same.\n");
+    run = runCli({"diff", path("list.lst"), path("out.lst")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("TV: 0 added, 0 removed, 2 moved, 2 changed\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("  moved    1 Kanal 4 (program 4), was 3\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Radio: 0 added, 2 removed"), std::string::npos);
+    run = runCli({"diff", path("list.lst"), path("out.lst"), "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.rfind("{\n  \"same\": false,\n  \"tv\": {\n    \"added\": [],\n"
+                            "    \"removed\": [],\n    \"moved\": [\n      {\"position\": 1, "
+                            "\"name\": \"Kanal 4\", \"programNumber\": 4, \"from\": 3},\n",
+                            0),
+              0u)
+        << run.out;
+    EXPECT_EQ(runCli({"diff", path("list.lst"), path("missing.lst")}).exitCode, 2);
 }

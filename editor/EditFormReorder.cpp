@@ -1,0 +1,73 @@
+// "Reihenfolge übernehmen...": the open list arranged like a reference list
+// (a list file or a text file of position;name lines), after the user has
+// seen what would match. One undo step.
+#include "channellist/ChannelListModel.h"
+#include "channellist/FieldReader.h"
+#include "channellist/ListReorder.h"
+#include "channellist/ReferenceFile.h"
+#include "editor/EditForm.h"
+#include "i18n/WindowTexts.h"
+#include "ui/UserDialogs.h"
+
+namespace {
+
+// Warnings beyond these are summed up: the question must fit on the screen.
+constexpr std::size_t ShownWarnings = 5;
+
+} // namespace
+
+void TEditForm::Reihenfolge1Click() {
+    if (!listOpen()) {
+        warnNoList();
+        return;
+    }
+    const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("ReferenceDialog1"));
+    const QStringList files = dialogs_.openFileNames(this, texts->title, texts->filter, false);
+    if (!files.isEmpty())
+        applyOrderFrom(files.constFirst());
+}
+
+bool TEditForm::applyOrderFrom(const QString& referencePath) {
+    auto warn = [this](const QString& text) {
+        dialogs_.message(this, QStringLiteral("Quelvox"), text, UserDialogs::Icon::Warning);
+    };
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(referencePath, ReferenceTextLimit + 1, bytes)) {
+        warn(i18n::text(i18n::Msg::ListUnreadable));
+        return false;
+    }
+    const ReferenceLoad load = readReference(bytes);
+    if (!load.list) {
+        warn(i18n::text(i18n::Msg::ReferenceUnusable) + QStringLiteral("\n\n") +
+             QString::fromUtf8(load.error));
+        return false;
+    }
+    const ReorderSummary plan = planReorder(model_.image, countChannelsNow(), *load.list, false);
+    if (plan.matched() == 0) {
+        warn(i18n::text(i18n::Msg::ReorderNoMatch));
+        return false;
+    }
+    QString text =
+        i18n::text(i18n::Msg::ReorderSummary).arg(plan.byId).arg(plan.byName).arg(plan.unmatched);
+    for (std::size_t i = 0; i < load.warnings.size() && i < ShownWarnings; ++i)
+        text += QStringLiteral("\n\n") + QString::fromUtf8(load.warnings[i]);
+    if (load.warnings.size() > ShownWarnings)
+        text += QStringLiteral("\n(+%1)").arg(load.warnings.size() - ShownWarnings);
+
+    enum { Apply, ApplyDropNew, Cancel };
+    const int answer =
+        dialogs_.choice(this, QStringLiteral("Quelvox"), text,
+                        {i18n::text(i18n::Msg::ReorderApply), i18n::text(i18n::Msg::ReorderDropNew),
+                         i18n::text(i18n::Msg::SaveChangesCancel)},
+                        Cancel);
+    if (answer != Apply && answer != ApplyDropNew)
+        return false;
+    beginChange();
+    applyReferenceOrder(model_, *load.list, answer == ApplyDropNew);
+    endChange();
+    markedRowCount = 0;
+    refillChannels(model_.channelCount);
+    model_.fillFavouriteGrid(model_.channelCount);
+    refreshTables();
+    return true;
+}
