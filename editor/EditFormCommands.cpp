@@ -147,6 +147,7 @@ void TEditForm::refreshTables() {
 }
 
 void TEditForm::beginChange() {
+    commitCellEdit();
     model_.history.begin();
 }
 
@@ -168,6 +169,7 @@ void TEditForm::updateStatus() {
 }
 
 void TEditForm::undo() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.undo())
         return;
     model_.channelCount = countChannelsNow();
@@ -179,6 +181,7 @@ void TEditForm::undo() {
 }
 
 void TEditForm::redo() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.redo())
         return;
     model_.channelCount = countChannelsNow();
@@ -190,6 +193,7 @@ void TEditForm::redo() {
 }
 
 bool TEditForm::confirmDiscard() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.modified())
         return true;
     enum { Save, Discard, Cancel };

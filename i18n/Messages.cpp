@@ -115,6 +115,10 @@ constexpr Row rows[] = {
     {Msg::SaveChangesCancel, nullptr, "Abbrechen", "Cancel", "Annuler"},
     {Msg::ListUnreadable, nullptr, "Die Datei konnte nicht gelesen werden.",
      "The file could not be read.", "Le fichier n'a pas pu être lu."},
+    {Msg::SaveAsUnknownEnding, nullptr,
+     "Nichts gespeichert: der Dateiname muss auf .lst oder .txt enden.",
+     "Nothing saved: the file name must end in .lst or .txt.",
+     "Rien n'a été enregistré : le nom du fichier doit se terminer par .lst ou .txt."},
 };
 
 constexpr std::size_t slotCount = static_cast<std::size_t>(Msg::Count);

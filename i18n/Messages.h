@@ -80,6 +80,7 @@ enum class Msg : int {
     SaveChangesDiscard,  // "Verwerfen"
     SaveChangesCancel,   // "Abbrechen"
     ListUnreadable,      // "Die Datei konnte nicht gelesen werden."
+    SaveAsUnknownEnding, // Save As to a name ending neither in .lst nor in .txt
     Count
 };
 
