@@ -106,6 +106,7 @@ void TEditForm::showRadio() {
 }
 
 void TEditForm::setView(uint8_t kind) {
+    cellChoiceList->hide();
     const int count = countChannelsNow();
     if (kind == 1)
         model_.channelCount = count;
