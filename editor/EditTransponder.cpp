@@ -94,11 +94,11 @@ TEditTransponder::TEditTransponder(UserDialogs& dialogs, ChannelListModel& model
     ComboBox1 = choice(this, "ComboBox1", 24);
     ComboBox1->setItemDelegate(
         new TransponderIdDelegate([this](int id) { return isFree(id); }, ComboBox1));
-    for (int id = 0; id < TransponderSlots; ++id) {
+    // Every id; whether one is free is asked against the list open at the
+    // time (the model holds no list yet, so stopping at the first free one
+    // would leave only "0").
+    for (int id = 0; id < TransponderSlots; ++id)
         ComboBox1->addItem(QString::number(id));
-        if (isFree(id))
-            break;
-    }
     Edit_Frequency = field(this, "Edit_Frequency", 64);
     Edit_SymbolRate = field(this, "Edit_SymbolRate", 104);
     ComboBox4 = choice(this, "ComboBox4", 144);

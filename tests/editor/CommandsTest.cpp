@@ -195,6 +195,14 @@ TEST_F(EditorCommandsTest, TransponderDialog) {
     dialogs.dialogActions.push_back([&](QDialog&) {
         dialog.ComboBox1Change(2);
         EXPECT_EQ(dialog.chosenTransponder(), 0);
+        // A satellite frequency counts once its eighth digit is typed.
+        QString typed;
+        for (const QChar digit : QStringLiteral("11778000")) {
+            typed += digit;
+            dialog.Edit_Frequency->setText(typed);
+            EXPECT_EQ(model->image.transponders[0].frequency,
+                      typed.size() < 8 ? 11954000u : 11778000u);
+        }
         dialog.ComboBox5Change(0);
         dialog.Button1Click();
     });
@@ -221,4 +229,20 @@ TEST_F(EditorCommandsTest, TransponderDialog) {
     EXPECT_EQ(model->image.channels[0].transponderIndex, 0);
     EXPECT_EQ(model->image.transponders[1].modulationCode, 1);
     EXPECT_EQ(cell(13, 1), "0");
+}
+
+TEST_F(EditorCommandsTest, AfterALanguageSwitchTheQamChoiceWaitsForASymbolRate) {
+    TEditTransponder dialog(dialogs, *model); // built while no list is open
+    EXPECT_EQ(dialog.ComboBox1->count(), TransponderSlots);
+    open(writeTuned({channel(true, 1, "Kabel", 1)}));
+    dialog.FormShow(0, "1");
+    i18n::applyMessages(i18n::Language::English);
+    dialogs.clear();
+    dialog.ComboBox4->setCurrentIndex(4);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{i18n::text(i18n::Msg::TpNoValidChosen)});
+    EXPECT_EQ(model->image.transponders[1].modulationCode, 1);
+    dialog.Edit_SymbolRate->setText(QStringLiteral("6950"));
+    dialog.ComboBox4->setCurrentIndex(3);
+    EXPECT_EQ(model->image.transponders[1].modulationCode, 4);
+    EXPECT_EQ(model->image.transponders[1].symbolRate, 6950u);
 }
