@@ -3,12 +3,15 @@
 #include "channellist/ListFile.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
+#include "editor/Suche.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "ui/UserDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -30,7 +33,14 @@ public:
     QStringList openFileNames(QWidget*, const QString&, const QString&, bool) override {
         return {path};
     }
-    bool printDialog(QWidget*, QPrinter&) override { return false; }
+    QString pdf; // print answers go to this PDF file
+    bool printDialog(QWidget*, QPrinter& printer) override {
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
     bool fontDialog(QWidget*, QFont&) override { return false; }
     int choice(QWidget*, const QString&, const QString&, const QStringList&, int) override {
         return 1; // discard
@@ -67,6 +77,36 @@ struct Editor {
 };
 
 QString benchList;
+QString tvList; // 4000 TV channels: one view of 4000 rows
+QString scratchDir;
+
+void BM_FindOver4000Rows(benchmark::State& state) {
+    Editor e(tvList);
+    TSuche suche;
+    e.edit->setFinder(&suche);
+    e.edit->openList();
+    suche.Edit1->setText(QStringLiteral("no such channel")); // walks every row
+    for (auto _ : state)
+        e.edit->Suchewiederholen1Click();
+}
+BENCHMARK(BM_FindOver4000Rows)->Unit(benchmark::kMillisecond);
+
+void BM_SaveFullListFromTheEditor(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    for (auto _ : state)
+        e.edit->saveList();
+}
+BENCHMARK(BM_SaveFullListFromTheEditor)->Unit(benchmark::kMillisecond);
+
+void BM_Print4000RowsToPdf(benchmark::State& state) {
+    Editor e(tvList);
+    e.edit->openList();
+    e.dialogs.pdf = scratchDir + QStringLiteral("/print.pdf");
+    for (auto _ : state)
+        e.edit->Print1Click();
+}
+BENCHMARK(BM_Print4000RowsToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_OpenListToFirstPaintedTable(benchmark::State& state) {
     Editor e(benchList);
@@ -163,7 +203,13 @@ int main(int argc, char** argv) {
         listtest::RecordingReporter reporter;
         if (!saveListFile(source->image, benchList, reporter))
             return 1;
+        for (ChannelRecord& c : source->image.channels)
+            c.flags |= ChannelInUse | ChannelIsTv;
+        tvList = dir.filePath(QStringLiteral("tv.lst"));
+        if (!saveListFile(source->image, tvList, reporter))
+            return 1;
     }
+    scratchDir = dir.path();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

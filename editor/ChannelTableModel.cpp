@@ -63,5 +63,6 @@ bool ChannelTableModel::setHeaderData(int section, Qt::Orientation orientation,
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return editable ? flags | Qt::ItemIsEditable : flags;
 }

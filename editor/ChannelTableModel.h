@@ -32,6 +32,8 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Cells may be edited in place (the view decides when).
+    bool editable = false;
 
 private:
     const Grid& grid_;

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -61,6 +62,7 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
     buildToolBar();
     layout->addWidget(StringGrid1);
     connectGrid();
+    buildCellEditing();
 
     new i18n::DialogTexts(QStringLiteral("OpenDialog1"), this, {}, {});
     new i18n::DialogTexts(QStringLiteral("SaveDialog1"), this, {}, {});
@@ -86,11 +88,14 @@ void TEditForm::buildMenus() {
     QAction* open = shortcutItem(file, "Open1", QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* close = shortcutItem(file, "Close1", QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* save = shortcutItem(file, "Save1", QKeySequence(Qt::CTRL | Qt::Key_S));
-    shell::item(file, "SaveAs1", {});
+    QAction* saveAs = shell::item(file, "SaveAs1", {});
     QAction* reorder = shell::item(file, "Reihenfolge1", {});
     file->addSeparator();
-    shortcutItem(file, "Print1", QKeySequence(Qt::CTRL | Qt::Key_P));
-    shell::item(file, "PrintSetup1", {});
+    QAction* print = shortcutItem(file, "Print1", QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* printSetup = shell::item(file, "PrintSetup1", {});
+    connect(saveAs, &QAction::triggered, this, [this] { SaveAs1Click(); });
+    connect(print, &QAction::triggered, this, &TEditForm::Print1Click);
+    connect(printSetup, &QAction::triggered, this, &TEditForm::PrintSetup1Click);
     file->addSeparator();
     QAction* exit = shell::item(file, "Exit1", {});
     connect(open, &QAction::triggered, this, &TEditForm::openList);
@@ -109,12 +114,15 @@ void TEditForm::buildMenus() {
     QAction* copy = shortcutItem(edit, "Copy1", QKeySequence(Qt::CTRL | Qt::Key_C));
     QAction* paste = shortcutItem(edit, "Paste1", QKeySequence(Qt::CTRL | Qt::Key_V));
     edit->addSeparator();
-    shortcutItem(edit, "Find1", QKeySequence(Qt::CTRL | Qt::Key_F));
-    shell::item(edit, "Find2", {});
-    shell::item(edit, "Find3", {});
-    shortcutItem(edit, "Suchewiederholen1", QKeySequence(Qt::Key_F3));
+    connect(shortcutItem(edit, "Find1", QKeySequence(Qt::CTRL | Qt::Key_F)), &QAction::triggered,
+            this, &TEditForm::Find1Click);
+    connect(shell::item(edit, "Find2", {}), &QAction::triggered, this, &TEditForm::Find2Click);
+    connect(shell::item(edit, "Find3", {}), &QAction::triggered, this, &TEditForm::Find3Click);
+    connect(shortcutItem(edit, "Suchewiederholen1", QKeySequence(Qt::Key_F3)), &QAction::triggered,
+            this, &TEditForm::Suchewiederholen1Click);
     edit->addSeparator();
-    shortcutItem(edit, "Transponderbearbeiten1", QKeySequence(Qt::Key_F8));
+    connect(shortcutItem(edit, "Transponderbearbeiten1", QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &TEditForm::Transponderbearbeiten1Click);
     connect(Undo1, &QAction::triggered, this, &TEditForm::undo);
     connect(Redo1, &QAction::triggered, this, &TEditForm::redo);
     connect(cut, &QAction::triggered, this, &TEditForm::Cut1Click);
@@ -133,7 +141,11 @@ void TEditForm::buildMenus() {
 
     QMenu* help = shell::menu(menuBar(), "Help1", {});
     QAction* useHelp = shortcutItem(help, "UseHelp1", QKeySequence(Qt::Key_F1));
-    shortcutItem(help, "Info1", QKeySequence(Qt::Key_F2));
+    connect(shortcutItem(help, "Info1", QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+            [this] {
+                if (showAbout)
+                    showAbout();
+            });
     connect(useHelp, &QAction::triggered, this,
             [] { help::showContents(help::currentHelpFile()); });
 
@@ -177,12 +189,12 @@ void TEditForm::buildToolBar() {
     } buttons[] = {
         {"FileOpenButton", 104, EditorIcon::Open, &TEditForm::openList},
         {"SaveFileButton", 136, EditorIcon::Save, nullptr},
-        {"PrintButton", 168, EditorIcon::Print, nullptr},
+        {"PrintButton", 168, EditorIcon::Print, &TEditForm::Print1Click},
         {"FileCloseButton", 200, EditorIcon::Close, nullptr},
         {"CutButton", 416, EditorIcon::Cut, &TEditForm::Cut1Click},
         {"CopyButton", 448, EditorIcon::Copy, &TEditForm::Copy1Click},
         {"PasteButton", 480, EditorIcon::Paste, &TEditForm::Paste1Click},
-        {"FontButton", 544, EditorIcon::Font, nullptr},
+        {"FontButton", 544, EditorIcon::Font, &TEditForm::FontButtonClick},
     };
     for (const auto& b : buttons) {
         QToolButton* button = shell::toolButton(panel, b.name, {});
@@ -204,6 +216,7 @@ void TEditForm::buildToolBar() {
     transponder->setFont(bold);
     transponder->setFixedSize(73, 33);
     transponder->move(608, 0);
+    connect(transponder, &QToolButton::clicked, this, &TEditForm::Transponderbearbeiten1Click);
     QToolButton* favourites = shell::toolButton(panel, "FavEditButton", QString());
     favourites->setText(QStringLiteral("Fav-Edit"));
     favourites->setFixedSize(65, 33);

@@ -5,14 +5,21 @@
 #include "i18n/Messages.h"
 #include "ui/LanguageWindow.h"
 
+#include "channellist/GridFind.h"
+
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 class ChannelListModel;
 class ChannelTableModel;
 class QAction;
 class QComboBox;
 class QMenu;
+class QPrinter;
 class QRadioButton;
+class TEditTransponder;
+class TSuche;
 class QToolButton;
 class TFavForm;
 class TWarnung;
@@ -33,6 +40,11 @@ public:
     void setFavForm(TFavForm* favForm);
     void setWarnings(TWarnung* warnung1, TWarnung* warnung2, TWarnung* warnung3,
                      TWarnung* warnung4);
+    // The find dialog and the transponder dialog (created at start-up).
+    void setFinder(TSuche* suche);
+    void setTransponderDialog(TEditTransponder* dialog);
+    // Shows the about box modally ("Info", F2).
+    std::function<void()> showAbout;
 
     // --- commands ----------------------------------------------------------
     void openList();
@@ -62,6 +74,33 @@ public:
     void Reihenfolge1Click();
     // The same with the reference already chosen; true when it was applied.
     bool applyOrderFrom(const QString& referencePath);
+    // Save As: ".lst" writes the list file and makes the path current,
+    // ".txt" the text export (the current path stays); false when nothing
+    // was written.
+    bool SaveAs1Click();
+    void Print1Click();
+    void PrintSetup1Click();
+    void FontButtonClick();
+    // Prints the rows of the view (heading included) on a set-up printer.
+    void printChannelTable(QPrinter& printer);
+    void Transponderbearbeiten1Click();
+
+    // --- cell editing ------------------------------------------------------------
+    void StringGrid1DblClick(int column, int row);
+    // Enter in the channel table (no in-place editor open).
+    void StringGrid1Enter();
+    void cellChoiceListChosen(int index);
+    QComboBox* cellChoiceList = nullptr;
+    bool transponderCellEdited = false;
+
+    // --- find ------------------------------------------------------------------
+    void Find1Click(); // channel name
+    void Find2Click(); // frequency
+    void Find3Click(); // transponder
+    // Searches findColumn for the find dialog's text ("Suche wiederholen", F3).
+    void Suchewiederholen1Click();
+    int findColumn = 1;
+    GridFinder finder;
 
     // --- favourites (events of the favourites window) ------------------------
     void PasteFavButtonClick();
@@ -90,6 +129,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -130,6 +170,23 @@ private:
     ChannelListModel& model_;
     ChannelTableModel* table_ = nullptr;
     TFavForm* favForm_ = nullptr;
+    void buildCellEditing();
+    void setCellEditing(bool on);
+    void cellTextEdited(int column, int row, const QString& text);
+    // Ends the undo step of an in-place edit (editor closed, or any other
+    // change about to begin).
+    void commitCellEdit();
+    void refreshAfterTransponderEdit();
+    void showChoiceList(int column, int row);
+    bool choiceListKey(int key);
+    bool cellEditOpen_ = false;
+    void showFinder(int column);
+    QPrinter& printer();
+    int rowHeightForFont(const QFont& font) const;
+
     TWarnung* warnings_[4] = {};
+    TSuche* suche_ = nullptr;
+    TEditTransponder* transponderDialog_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     QString currentPath_;
 };

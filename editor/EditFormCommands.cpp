@@ -106,6 +106,7 @@ void TEditForm::showRadio() {
 }
 
 void TEditForm::setView(uint8_t kind) {
+    cellChoiceList->hide();
     const int count = countChannelsNow();
     if (kind == 1)
         model_.channelCount = count;
@@ -147,6 +148,7 @@ void TEditForm::refreshTables() {
 }
 
 void TEditForm::beginChange() {
+    commitCellEdit();
     model_.history.begin();
 }
 
@@ -168,6 +170,7 @@ void TEditForm::updateStatus() {
 }
 
 void TEditForm::undo() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.undo())
         return;
     model_.channelCount = countChannelsNow();
@@ -179,6 +182,7 @@ void TEditForm::undo() {
 }
 
 void TEditForm::redo() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.redo())
         return;
     model_.channelCount = countChannelsNow();
@@ -190,6 +194,7 @@ void TEditForm::redo() {
 }
 
 bool TEditForm::confirmDiscard() {
+    commitCellEdit();
     if (!listOpen() || !model_.history.modified())
         return true;
     enum { Save, Discard, Cancel };

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDrag>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,6 +32,24 @@ public:
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
     }
+    // In-place editing: every change of the text is reported at once; the
+    // grid itself is written by whoever handles the report.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        auto* view = static_cast<GridView*>(this->parent());
+        const int column = index.column();
+        const int row = index.row() + 1;
+        connect(editor, &QLineEdit::textEdited, view, [view, column, row](const QString& text) {
+            emit view->cellTextEdited(column, row, text);
+        });
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<QLineEdit*>(editor)->setText(index.data(Qt::DisplayRole).toString());
+    }
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 };
 } // namespace
 
@@ -88,6 +107,8 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
             [this](int row, Qt::MouseButton button, const QPoint& global) {
                 emit released(0, row, button, global);
             });
+    connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { emit editorClosed(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())

@@ -38,6 +38,9 @@ public:
     int currentGridColumn() const;
     void setCurrentCell(int column, int row);
 
+    // True while an in-place editor is open.
+    bool editing() const { return state() == QAbstractItemView::EditingState; }
+
     void setRowMoving(bool on);
     bool rowMoving() const;
 
@@ -56,6 +59,9 @@ signals:
     void rowMoved(int fromRow, int toRow);
     void currentCellChanged(int column, int row);
     void rowDropped(int targetRow, int sourceRow);
+    // The in-place editor's text changed; it was closed.
+    void cellTextEdited(int column, int row, const QString& text);
+    void editorClosed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -145,6 +145,10 @@ constexpr Row rows[] = {
     {Msg::ReferenceUnusable, nullptr, "Die Datei ist weder eine Senderliste noch lesbarer Text.",
      "The file is neither a channel list nor readable text.",
      "Le fichier n'est ni une liste de chaînes ni un texte lisible."},
+    {Msg::SaveAsUnknownEnding, nullptr,
+     "Nichts gespeichert: der Dateiname muss auf .lst oder .txt enden.",
+     "Nothing saved: the file name must end in .lst or .txt.",
+     "Rien n'a été enregistré : le nom du fichier doit se terminer par .lst ou .txt."},
 };
 
 constexpr std::size_t slotCount = static_cast<std::size_t>(Msg::Count);

@@ -89,6 +89,7 @@ enum class Msg : int {
     ReorderDropNew,    // "Übernehmen, neue entfernen"
     ReorderNoMatch,    // "Kein Kanal passt zur Referenzliste."
     ReferenceUnusable, // "Die Datei ist weder eine Senderliste noch lesbarer Text."
+    SaveAsUnknownEnding, // Save As to a name ending neither in .lst nor in .txt
     Count
 };
 

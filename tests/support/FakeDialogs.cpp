@@ -67,6 +67,12 @@ int FakeDialogs::choice(QWidget*, const QString& caption, const QString& text, c
 
 int FakeDialogs::execDialog(QDialog& dialog) {
     shown.append({Shown::Kind::Dialog, dialog.objectName(), {}});
+    if (!dialogActions.empty()) {
+        auto action = std::move(dialogActions.front());
+        dialogActions.pop_front();
+        if (action)
+            action(dialog);
+    }
     return QDialog::Accepted;
 }
 

@@ -43,6 +43,8 @@ public:
     std::deque<QFont> fontAnswers;
     // Button indexes for choice(); an empty queue presses the escape button.
     std::deque<int> choiceAnswers;
+    // What the user does in the next own dialogs run, in order.
+    std::deque<std::function<void(QDialog&)>> dialogActions;
 
     QList<Shown> shown;
     // Just the texts of the message boxes, in order.
