@@ -13,6 +13,7 @@
 
 class ChannelListModel;
 class ChannelTableModel;
+class UndoHistory;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -151,6 +152,8 @@ private:
     void beginChange();
     void endChange();
     void updateUndoState();
+    // One step back or forward in the history, then the tables follow.
+    void stepHistory(bool (UndoHistory::*step)());
     void updateStatus();
     // Before unsaved changes would be lost: true to go on (saved or
     // discarded), false to keep them.

@@ -2,6 +2,7 @@
 // and the question before unsaved changes would be lost.
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
+#include "editor/BoxReporter.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
@@ -18,16 +19,6 @@ namespace {
 
 // Rows of the channel table while a list is open (3998 channel rows).
 constexpr int OpenListGridRows = 3999;
-
-class BoxReporter : public ListFileReporter {
-public:
-    BoxReporter(UserDialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
-    void plainMessage(const QString& text) override { ::plainMessage(dialogs_, parent_, text); }
-
-private:
-    UserDialogs& dialogs_;
-    QWidget* parent_;
-};
 
 } // namespace
 
@@ -170,20 +161,16 @@ void TEditForm::updateStatus() {
 }
 
 void TEditForm::undo() {
-    commitCellEdit();
-    if (!listOpen() || !model_.history.undo())
-        return;
-    model_.channelCount = countChannelsNow();
-    refillChannels(model_.channelCount);
-    model_.fillFavouriteGrid(model_.channelCount);
-    refreshTables();
-    updateUndoState();
-    updateStatus();
+    stepHistory(&UndoHistory::undo);
 }
 
 void TEditForm::redo() {
+    stepHistory(&UndoHistory::redo);
+}
+
+void TEditForm::stepHistory(bool (UndoHistory::*step)()) {
     commitCellEdit();
-    if (!listOpen() || !model_.history.redo())
+    if (!listOpen() || !(model_.history.*step)())
         return;
     model_.channelCount = countChannelsNow();
     refillChannels(model_.channelCount);

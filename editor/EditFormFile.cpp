@@ -2,6 +2,7 @@
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
 #include "channellist/TextExport.h"
+#include "editor/BoxReporter.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "i18n/WindowTexts.h"
@@ -11,20 +12,6 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPrinter>
-
-namespace {
-
-class BoxReporter : public ListFileReporter {
-public:
-    BoxReporter(UserDialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
-    void plainMessage(const QString& text) override { ::plainMessage(dialogs_, parent_, text); }
-
-private:
-    UserDialogs& dialogs_;
-    QWidget* parent_;
-};
-
-} // namespace
 
 bool TEditForm::SaveAs1Click() {
     if (!listOpen()) {
