@@ -293,7 +293,6 @@ private:
     Clock& clock_;
     PortScanner portScanner_;
     TerminalTextFilter terminalFilter_;
-    std::atomic<bool> closing_{false};
     QString comPortName_; // CBoxPortName's text, readable from a worker
     mutable std::mutex comPortNameMutex_;
 };

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,16 +71,9 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
 }
 
 TForm1::~TForm1() {
-    // Worker calls onto this window return at once from now on, so waiting for
-    // a running terminal thread here cannot dead-lock.
-    closing_ = true;
+    // Every worker, the terminal's included, is a child of this window: it is
+    // released from any call it waits in, cancelled and waited for.
     stopTransferWorkers();
-    if (TermThread) {
-        TermThread->CancelByUser();
-        while (!TermThread->wait(20))
-            QCoreApplication::processEvents();
-        delete TermThread.data();
-    }
     ECommError::setNotifier(nullptr);
     if (ListPort && ListPort->IsOpen()) {
         try {
