@@ -154,6 +154,7 @@ private:
     void updateUndoState();
     // One step back or forward in the history, then the tables follow.
     void stepHistory(bool (UndoHistory::*step)());
+    void repairFavouritesBeforeSave();
     void updateStatus();
     // Before unsaved changes would be lost: true to go on (saved or
     // discarded), false to keep them.

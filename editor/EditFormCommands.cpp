@@ -195,17 +195,23 @@ bool TEditForm::confirmDiscard() {
     return answer == Discard;
 }
 
-bool TEditForm::saveList() {
-    if (!listOpen()) {
-        warnNoList();
-        return false;
-    }
+// Every save repairs the favourites first, as one undo step, and warns when
+// it changed any.
+void TEditForm::repairFavouritesBeforeSave() {
     beginChange();
     const bool repaired = model_.repairFavourites();
     endChange();
     if (repaired)
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::FavouritesRepaired),
                          UserDialogs::Icon::Warning);
+}
+
+bool TEditForm::saveList() {
+    if (!listOpen()) {
+        warnNoList();
+        return false;
+    }
+    repairFavouritesBeforeSave();
     BoxReporter reporter(dialogs_, this);
     if (!saveListFile(model_.image, currentPath_, reporter))
         return false;

@@ -18,12 +18,7 @@ bool TEditForm::SaveAs1Click() {
         warnNoList();
         return false;
     }
-    beginChange();
-    const bool repaired = model_.repairFavourites();
-    endChange();
-    if (repaired)
-        dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::FavouritesRepaired),
-                         UserDialogs::Icon::Warning);
+    repairFavouritesBeforeSave();
     const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("SaveDialog1"));
     const QString path =
         dialogs_.saveFileName(this, texts->title, texts->filter, QStringLiteral("lst"));
