@@ -5,12 +5,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDrag>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 constexpr int NumberColumnWidth = 64;
@@ -81,7 +85,7 @@ void NumberHeader::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent)
-    : QTableView(parent), model_(model) {
+    : QTableView(parent), model_(model), designWidths_(columnWidths) {
     auto* numbers = new NumberHeader(this);
     setVerticalHeader(numbers);
     setModel(model);
@@ -99,6 +103,12 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 1; column < columnWidths.size(); ++column)
         setColumnWidth(column, columnWidths[column]);
+    fitHeadings(1, static_cast<int>(columnWidths.size()) - 1);
+    connect(model_, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation orientation, int first, int last) {
+                if (orientation == Qt::Horizontal)
+                    fitHeadings(first, last);
+            });
 
     connect(numbers, &QHeaderView::sectionMoved, this, &GridView::sectionMoved);
     connect(numbers, &NumberHeader::pressed, this,
@@ -284,6 +294,21 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+// A column keeps its design width unless its heading, in the language shown,
+// needs more.
+void GridView::fitHeadings(int first, int last) {
+    const QFontMetrics metrics(horizontalHeader()->font());
+    const int margins =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    for (int column = std::max(first, 1); column <= last && column < designWidths_.size();
+         ++column) {
+        const QString heading =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        setColumnWidth(
+            column, std::max(designWidths_[column], metrics.horizontalAdvance(heading) + margins));
+    }
 }
 
 // The corner above the number column carries the heading of grid column 0.

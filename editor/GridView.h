@@ -75,8 +75,10 @@ protected:
 private:
     void sectionMoved(int logical, int oldVisual, int newVisual);
     void paintCorner(QWidget* corner);
+    void fitHeadings(int first, int last);
 
     ChannelTableModel* model_;
+    QList<int> designWidths_;
     QPoint pressPoint_;
     bool acceptDrops_ = false;
 };

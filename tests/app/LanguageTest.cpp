@@ -230,6 +230,21 @@ TEST_F(WindowTest, EveryVisibleTextFitsAndEveryControlIsNamed) {
                     EXPECT_GE(button->width(), neededWidth(button, caption))
                         << name << " cuts \"" << caption.toStdString() << '"';
                 }
+                if (auto* grid = qobject_cast<QTableView*>(widget)) {
+                    QHeaderView* header = grid->horizontalHeader();
+                    const QFontMetrics metrics(header->font());
+                    const int margins =
+                        2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+                    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+                        const QString heading =
+                            grid->model()->headerData(c, Qt::Horizontal).toString();
+                        if (!grid->isColumnHidden(c)) {
+                            EXPECT_GE(grid->columnWidth(c),
+                                      metrics.horizontalAdvance(heading) + margins)
+                                << name << " cuts \"" << heading.toStdString() << '"';
+                        }
+                    }
+                }
                 if (isControl(widget)) {
                     EXPECT_FALSE(accessibleNameOf(widget).isEmpty()) << name << " has no name";
                 }
