@@ -1,12 +1,14 @@
 #include "ui/LanguageTexts.h"
 
 #include "i18n/Messages.h"
+#include "ui/QtTranslations.h"
 
 namespace ui {
 
 void applyLanguageTexts(const WindowRegistry& windows, i18n::Language language) {
     windows.applyLanguage(language);
     i18n::applyMessages(language);
+    useQtTranslations(language);
 }
 
 } // namespace ui

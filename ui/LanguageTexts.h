@@ -4,7 +4,8 @@
 
 // The three language routines: each writes its column of the text tables
 // into every window of the registry and into every message slot, so that
-// messages shown later read the language too. GUI thread only.
+// messages shown later read the language too, and Qt's own dialogs follow.
+// GUI thread only.
 namespace ui {
 
 void applyLanguageTexts(const WindowRegistry& windows, i18n::Language language);

@@ -81,6 +81,7 @@ TEST_F(WindowTest, GermanEnglishGermanGivesGermanTexts) {
     form().Deutsch1Click();
     form().Englisch1Click();
     expectLanguage(windows->registry(), Language::English);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(i18n::text(i18n::Msg::PortSettingsHeading),
               QStringLiteral("Current COM-Port Setup:"));
     EXPECT_TRUE(action("Englisch1")->isChecked());
@@ -91,11 +92,14 @@ TEST_F(WindowTest, GermanEnglishGermanGivesGermanTexts) {
 
     form().Deutsch1Click();
     expectLanguage(windows->registry(), Language::German);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     EXPECT_EQ(i18n::text(i18n::Msg::StatusOffline), QStringLiteral("Verbindung OffLine"));
     EXPECT_EQ(form().settings().LanguageId, 2);
 
     action("Franzsisch1")->trigger();
     expectLanguage(windows->registry(), Language::French);
+    // Qt's own dialogs and buttons follow.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     EXPECT_EQ(form().settings().LanguageId, 3);
     EXPECT_TRUE(action("Franzsisch1")->isChecked());
     EXPECT_EQ(help::currentHelpFile(), QStringLiteral("helpfr.chm"));
