@@ -12,7 +12,7 @@
 namespace i18n {
 namespace {
 
-QObject* findTarget(QWidget* window, const WindowTextRow& row) {
+QObject* findTarget(QWidget* window, const TextRow& row) {
     if (row.object[0] == '\0')
         return window;
     return window->findChild<QObject*>(QString::fromLatin1(row.object));
@@ -75,7 +75,7 @@ QAbstractItemModel* gridModel(QObject* target) {
 
 } // namespace
 
-bool applyText(QWidget* window, const WindowTextRow& row, const QString& text) {
+bool applyText(QWidget* window, const TextRow& row, const QString& text) {
     QObject* target = findTarget(window, row);
     if (!target)
         return false;
@@ -104,11 +104,13 @@ bool applyText(QWidget* window, const WindowTextRow& row, const QString& text) {
             return true;
         }
         return false;
+    case Property::Message:
+        return false; // a slot, not a text of a window
     }
     return false;
 }
 
-QString appliedText(QWidget* window, const WindowTextRow& row) {
+QString appliedText(QWidget* window, const TextRow& row) {
     QObject* target = findTarget(window, row);
     if (!target)
         return {};
@@ -132,6 +134,8 @@ QString appliedText(QWidget* window, const WindowTextRow& row) {
         if (auto* widget = qobject_cast<QWidget*>(target))
             return widget->accessibleName();
         return {};
+    case Property::Message:
+        return {};
     }
     return {};
 }
@@ -149,12 +153,11 @@ template <typename TextOf> void applyColumn(QWidget* window, Window id, TextOf t
 } // namespace
 
 void applyWindowTexts(QWidget* window, Window id, Language language) {
-    applyColumn(window, id,
-                [language](const WindowTextRow& row) { return windowText(row, language); });
+    applyColumn(window, id, [language](const TextRow& row) { return rowText(row, language); });
 }
 
 void applyStartupTexts(QWidget* window, Window id) {
-    applyColumn(window, id, [](const WindowTextRow& row) { return startupText(row); });
+    applyColumn(window, id, [](const TextRow& row) { return startupText(row); });
 }
 
 } // namespace i18n

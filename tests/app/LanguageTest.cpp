@@ -26,7 +26,7 @@ using i18n::Language;
 // one are skipped).
 void expectLanguage(const ui::WindowRegistry& windows, Language language) {
     for (const auto& row : i18n::windowTextRows()) {
-        const QString expected = i18n::windowText(row, language);
+        const QString expected = i18n::rowText(row, language);
         if (expected.isNull())
             continue;
         QWidget* window = windows.window(row.window);

@@ -27,7 +27,8 @@ get_target_property(fileio_sources quelvox_fileio SOURCES)
 set(fuzz_sources
     ${CMAKE_CURRENT_SOURCE_DIR}/ListFuzzTarget.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ListExercise.cpp
-    ${i18n_dir}/Messages.cpp)
+    ${i18n_dir}/Messages.cpp
+    ${i18n_dir}/TextTable.cpp)
 foreach(source ${channellist_sources})
     list(APPEND fuzz_sources ${channellist_dir}/${source})
 endforeach()

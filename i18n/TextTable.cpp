@@ -1,5 +1,6 @@
-#include "i18n/WindowTexts.h"
+#include "i18n/TextTable.h"
 
+#include <cstddef>
 #include <iterator>
 
 namespace i18n {
@@ -8,9 +9,13 @@ namespace {
 using enum Window;
 using enum Property;
 
+constexpr TextRow msg(Msg slot, const char* start, const char* de, const char* en, const char* fr) {
+    return {Messages, "", Message, static_cast<int>(slot), start, de, en, fr};
+}
+
 // UTF-8 source text. Start-up column: nullptr means the German text. Language
 // columns: nullptr leaves the target alone.
-constexpr WindowTextRow rows[] = {
+constexpr TextRow rows[] = {
     // Main window
     {Form1, "Help1", Caption, 0, "&Hilfe", "Hilfe", "Help", "Aide"},
     {Form1, "HelpIndex1", Caption, 0, "&Inhalt", "Hilfe", "Help", "Aide"},
@@ -268,15 +273,215 @@ constexpr WindowTextRow rows[] = {
      "Network - ID"},
     {EditTransponder, "Button1", Caption, 0, nullptr, "Zuweisen", "Assign", "Assigner"},
     {EditTransponder, "Button2", Caption, 0, nullptr, "Abbrechen", "Cancel", "Annuler"},
+
+    // Message slots, in the order of Msg.
+    msg(Msg::PortSettingsHeading, nullptr,
+        "Aktuelle Port-Einstellungen:", "Current COM-Port Setup:", "Réglages du PORT actuel:"),
+    msg(Msg::StatusPleaseWait, nullptr, "Bitte warten...", "Please wait...",
+        "Veuillez patienter quelques instants..."),
+    msg(Msg::StatusOffline, nullptr, "Verbindung OffLine", "Connection OffLine",
+        "Connexion OffLine"),
+    msg(Msg::StatusOnlinePrefix, nullptr, "Verbindung OnLine: COM", "Connection OnLine: COM",
+        "Connexion OnLine: COM"),
+    msg(Msg::SettingsSaveFailed, nullptr, "Einstellungen konnten nicht gespeichert werden",
+        "Setup could not be saved", "Les Réglages ne peuvent pas être mémoriser"),
+    msg(Msg::WaitForTransfer, nullptr, "Bitte warten Sie bis der Datentransfer abgeschlossen ist.",
+        "Please wait till the Transfer finishes",
+        "Bitte warten Sie bis der Datentransfer abgeschlossen ist."),
+    msg(Msg::OnlyOneList, nullptr, "Es kann nur 1 Liste geladen werden.",
+        "Only 1 List can be loaded", "Es kann nur 1 Liste geladen werden."),
+    msg(Msg::AtMostThreeFiles, nullptr, "Es können maximal nur 3 Dateien geladen werden.",
+        "Only 3 Files can be loaded", "Es können maximal nur 3 Dateien geladen werden."),
+    msg(Msg::SoftwareFailed, nullptr, "Die Software konnte nicht geladen werden",
+        "Error loading Software", "Die Software konnte nicht geladen werden"),
+    msg(Msg::CorruptList, nullptr, "Die empfangene Senderliste ist beschädigt.",
+        "The received List is corrupt", "Die empfangene Senderliste ist beschädigt."),
+    msg(Msg::ReceiveFailed, nullptr, "Beim Empfang der Liste ist ein Fehler aufgetreten.",
+        "Error receiving List", "Beim Empfang der Liste ist ein Fehler aufgetreten."),
+    msg(Msg::ListReceived, nullptr, "Liste wurde vollständig empfangen",
+        "List successfull received", "Liste wurde vollständig empfangen"),
+    msg(Msg::SendFailed, nullptr, "Beim Senden der Liste ist ein Fehler aufgetreten.",
+        "Error sending List", "Beim Senden der Liste ist ein Fehler aufgetreten."),
+    msg(Msg::ListNotSuitable, nullptr, "Diese Senderliste ist nicht für Ihr Gerät geeignet",
+        "This List is not suitable for your box",
+        "Diese Senderliste ist nicht für Ihr Gerät geeignet"),
+    msg(Msg::UpdateDone, nullptr, "Software Update abgeschlossen", "Software Update done",
+        "Software Update abgeschlossen"),
+    msg(Msg::MainNoListOpened, nullptr, "Keine Liste geöffnet!", "No List opened!",
+        "Keine Liste geöffnet!"),
+    msg(Msg::NoComPort, "No COM-Port detected", "Kein COM-Port erkannt.", "No COM-Port detected",
+        "Kein COM-Port erkannt."),
+    msg(Msg::PortOpenFailed, "Com-Port can not be opened!", "Com-Port kann nicht geöffnet werden!",
+        "Com-Port can not be opened!", "Com-Port kann nicht geöffnet werden!"),
+    msg(Msg::LostComPort, "Saved COM-Port does not exist!",
+        "Gespeicherter COM-Port nicht gefunden!", "Saved COM-Port does not exist!",
+        "Gespeicherter COM-Port nicht gefunden!"),
+    msg(Msg::ListSent, nullptr, "Liste wurde vollständig gesendet", "List successfull sent",
+        "Liste wurde vollständig gesendet"),
+    msg(Msg::CancelledByUser, nullptr, "Abbruch durch Benutzer", "Abbruch durch Benutzer",
+        "Abbruch durch Benutzer"),
+    msg(Msg::SoftwareIsList, nullptr,
+        "Diese Datei ist eine Senderliste und keine Software. Es wurde nichts gesendet: ",
+        "This file is a channel list, not software. Nothing was sent: ",
+        "Ce fichier est une liste de chaînes et non un logiciel. Rien n'a été envoyé: "),
+    msg(Msg::BackupFailed, nullptr,
+        "Die Senderliste des Receivers konnte nicht gesichert werden. Es wurde nichts gesendet, "
+        "der "
+        "Receiver behält seine Liste. Grund: ",
+        "The receiver's channel list could not be backed up. Nothing was sent, the receiver keeps "
+        "its list. Reason: ",
+        "La liste de chaînes du récepteur n'a pas pu être sauvegardée. Rien n'a été envoyé, le "
+        "récepteur garde sa liste. Raison: "),
+    msg(Msg::BackupWritten, nullptr, "Senderliste des Receivers gesichert: ",
+        "Receiver's channel list backed up: ", "Liste de chaînes du récepteur sauvegardée: "),
+    msg(Msg::FavouritesRepaired, nullptr,
+        "Fehlerhafte Favoritenliste, wird beim Abspeichern korrigiert.",
+        "Corrupt Favorit-List, will be corrected during saving", "Fehlerhafte Favoritenliste!"),
+    msg(Msg::ChecksumWrong, nullptr, "Ungültige Checksumme, wird beim Abspeichern korrigiert!",
+        "Corrupt Checksum, will be corrected during saving",
+        "Ungültige Checksumme, wird beim Abspeichern korrigiert!"),
+    msg(Msg::EditorNoListOpened, nullptr, "Keine Liste geöffnet!", "No List opened!",
+        "Keine Liste geöffnet!"),
+    msg(Msg::PrintJobTitle, nullptr, "Senderliste", "Channel List", "Liste d'émetteur"),
+    msg(Msg::LoadListFirst, nullptr, "Sie müssen zuerst eine Senderliste laden.",
+        "You have to load a channel list first!", "Il faut d'abord ouvrir une liste d'émetteur."),
+    msg(Msg::NothingFound, nullptr, "Kein passendes Objekt gefunden!", "No suitable object found!",
+        "Pas trouvé un objet convenable!"),
+    msg(Msg::PasteCapacityFirst, nullptr, "Sie können max. noch ", "You can sill insert ",
+        "Vous pouvez insérer "),
+    msg(Msg::PasteCapacityLast, nullptr, " Kanäle einfügen. Wählen Sie erneut aus.",
+        " channels. Please select one more time.",
+        " chaînes au maximum. Choisissez encore une fois."),
+    msg(Msg::StringWriteFailed, nullptr, "Fehler beim String-Schreiben!",
+        "Error during string writing!", "Erreur pendant l'écriture."),
+    msg(Msg::DataSaveFailed, nullptr, "Daten konnten nicht gespeichert werden",
+        "Data could not be saved", "Les données ne pouvaient pas être mémoriser."),
+    msg(Msg::TpNoValidChosen, nullptr, "Sie müssen zuerst eine gültige Transponder - ID auswählen",
+        "You have to select a valid Transponder-ID first",
+        "Il faut d'abord choisir une transpondeur - ID valide"),
+    msg(Msg::TpCurrent, nullptr, "aktuelle Transponder - ID", "current Transponder-ID",
+        "Transpondeur - ID actuel"),
+    msg(Msg::TpFree, nullptr, "freier Transponder", "vacant transponder", "Transpondeur libre"),
+    msg(Msg::TpFreeNotPossible, nullptr, "Belegung des freien Transponders nicht möglich",
+        "It is not possible to reserve the vacant transponder",
+        "Impossible d'occuper le transpondeur libre"),
+    msg(Msg::WordFree, nullptr, "Frei", "Free", "Libre"),
+    msg(Msg::WordCrypted, nullptr, "Verschlüsselt", "Crypted", "Crypté"),
+    msg(Msg::WordTv, nullptr, "TV", "TV", "TV"),
+    msg(Msg::WordRadio, nullptr, "Radio", "Radio", "Radio"),
+    msg(Msg::ExportTvTitle, nullptr, "TV Kanäle", "TV channels", "TV canaux"),
+    msg(Msg::ExportRadioTitle, nullptr, "Radio Kanäle", "Radio channels", "Radio canaux"),
+    msg(Msg::ExportHeading1, nullptr, "Frequenz", "Frequency", "Fréquence"),
+    msg(Msg::ExportHeading2, nullptr, "SR / BW", "SR / BW", "SR / BW"),
+    msg(Msg::ExportHeading3, nullptr, "Pol.", "Pol.", "Pol."),
+    msg(Msg::ExportHeading4, nullptr, "Prg.Nr.", "Prg.Nr.", "Prg.Nr."),
+    msg(Msg::ExportHeading5, nullptr, "V-PID", "V-PID", "V-PID"),
+    msg(Msg::ExportHeading6, nullptr, "A-PID", "A-PID", "A-PID"),
+    msg(Msg::ExportHeading7, nullptr, "Ttx-PID", "Ttx-PID", "Ttx-PID"),
+    msg(Msg::ExportHeading8, nullptr, "Prg.Crypted", "Prg.Crypted", "Prg.Crypted"),
+    msg(Msg::ExportHeading9, nullptr, "Programm-Name", "Program-Name", "Nom de programme"),
+    msg(Msg::ExportHorizontal, nullptr, "Horizontal,", "Horizontal,", "Horizontal,"),
+    msg(Msg::ExportVertical, nullptr, "Vertikal,", "Vertical,", "Vertical,"),
+    msg(Msg::ExportFree, nullptr, "Frei", "Free", "Libre"),
+    msg(Msg::ExportCrypted, nullptr, "Verschlüsselt", "Crypted", "Crypté"),
+    msg(Msg::SaveChangesQuestion, nullptr, "Änderungen speichern?", "Save changes?",
+        "Enregistrer les modifications ?"),
+    msg(Msg::SaveChangesSave, nullptr, "Speichern", "Save", "Enregistrer"),
+    msg(Msg::SaveChangesDiscard, nullptr, "Verwerfen", "Discard", "Ignorer"),
+    msg(Msg::SaveChangesCancel, nullptr, "Abbrechen", "Cancel", "Annuler"),
+    msg(Msg::ListUnreadable, nullptr, "Die Datei konnte nicht gelesen werden.",
+        "The file could not be read.", "Le fichier n'a pas pu être lu."),
+    msg(Msg::ReorderSummary, nullptr,
+        "Über Programmnummer zugeordnet: %1\nÜber Namen zugeordnet: %2\nOhne Gegenstück (neu): %3"
+        "\n\nReihenfolge übernehmen?",
+        "Matched by program number: %1\nMatched by name: %2\nUnmatched (new): %3\n\nApply the "
+        "order?",
+        "Associés par numéro de programme : %1\nAssociés par nom : %2\nSans correspondance "
+        "(nouveaux) : %3\n\nAppliquer l'ordre ?"),
+    msg(Msg::ReorderApply, nullptr, "Übernehmen", "Apply", "Appliquer"),
+    msg(Msg::ReorderDropNew, nullptr, "Übernehmen, neue entfernen", "Apply, drop new",
+        "Appliquer, retirer les nouveaux"),
+    msg(Msg::ReorderNoMatch, nullptr, "Kein Kanal passt zur Referenzliste.",
+        "No channel matches the reference list.",
+        "Aucune chaîne ne correspond à la liste de "
+        "référence."),
+    msg(Msg::ReferenceUnusable, nullptr, "Die Datei ist weder eine Senderliste noch lesbarer Text.",
+        "The file is neither a channel list nor readable text.",
+        "Le fichier n'est ni une liste de chaînes ni un texte lisible."),
+    msg(Msg::SaveAsUnknownEnding, nullptr,
+        "Nichts gespeichert: der Dateiname muss auf .lst oder .txt enden.",
+        "Nothing saved: the file name must end in .lst or .txt.",
+        "Rien n'a été enregistré : le nom du fichier doit se terminer par .lst ou .txt."),
+    msg(Msg::RefLine, nullptr, "Zeile %1: ", "line %1: ", "ligne %1 : "),
+    msg(Msg::RefBadByte, nullptr,
+        "keine Senderliste und kein lesbarer Text (Byte 0x%1 an Stelle %2)",
+        "not a list file and not readable text (byte 0x%1 at offset %2)",
+        "ni une liste de chaînes ni un texte lisible (octet 0x%1 à la position %2)"),
+    msg(Msg::RefBadLine, nullptr, "erwartet Position;Name[;Programmnummer], gefunden \"%1\"",
+        "expected position;name[;program number], got \"%1\"",
+        "attendu position;nom[;numéro de programme], trouvé \"%1\""),
+    msg(Msg::RefBadNumber, nullptr, "Programmnummer \"%1\" liegt nicht zwischen 0 und 65535",
+        "program number \"%1\" is not 0 to 65535",
+        "le numéro de programme \"%1\" n'est pas entre 0 et 65535"),
+    msg(Msg::RefNameUnusable, nullptr,
+        "\"%1\" enthält %2, das ein Kanalname nicht aufnehmen kann; diese Zeile wird nur über die "
+        "Programmnummer zugeordnet",
+        "\"%1\" holds %2, which a channel name cannot hold; this line is matched by program number "
+        "only",
+        "\"%1\" contient %2, qu'un nom de chaîne ne peut pas contenir ; cette ligne n'est associée "
+        "que par le numéro de programme"),
+    msg(Msg::RefNoLines, nullptr, "keine Kanalzeilen (Position;Name[;Programmnummer]) gefunden",
+        "no channel lines (position;name[;program number]) found",
+        "aucune ligne de chaîne (position;nom[;numéro de programme]) trouvée"),
+    msg(Msg::RefChecksumWrong, nullptr,
+        "die Prüfsumme der Referenzliste ist falsch; ihre Kanäle werden trotzdem verwendet",
+        "the reference list's checksum is wrong; its channels are used all the same",
+        "la somme de contrôle de la liste de référence est fausse ; ses chaînes sont utilisées "
+        "quand même"),
+    msg(Msg::RefTooLarge, nullptr, "keine Senderliste und zu groß für eine Textreferenz",
+        "not a list file and too large for a text reference",
+        "ni une liste de chaînes ni un texte assez court pour servir de référence"),
+    msg(Msg::VerifyIdentical, nullptr, "identisch", "identical", "identique"),
+    msg(Msg::VerifyDiffers, nullptr, "die Liste im Receiver weicht ab von %1:",
+        "the receiver keeps a list that differs from %1:", "la liste du récepteur diffère de %1 :"),
+    msg(Msg::PortNotOpened, nullptr, "Port %1 kann nicht geöffnet werden", "cannot open port %1",
+        "impossible d'ouvrir le port %1"),
+    msg(Msg::PortHeldByProcess, nullptr, "belegt von Prozess %1", "in use by process %1",
+        "utilisé par le processus %1"),
 };
+
+constexpr std::size_t firstMessageRow() {
+    std::size_t i = 0;
+    while (i < std::size(rows) && rows[i].property != Message)
+        ++i;
+    return i;
+}
+constexpr std::size_t messageBegin = firstMessageRow();
+
+// Every slot has exactly one row, and a slot's row sits at its number.
+constexpr bool messageRowsInOrder() {
+    if (std::size(rows) - messageBegin != static_cast<std::size_t>(Msg::Count))
+        return false;
+    for (std::size_t i = messageBegin; i < std::size(rows); ++i)
+        if (rows[i].property != Message || rows[i].window != Messages ||
+            rows[i].index != static_cast<int>(i - messageBegin) || !rows[i].de || !rows[i].en ||
+            !rows[i].fr)
+            return false;
+    return true;
+}
+static_assert(messageRowsInOrder(), "message rows close the table, one per slot in Msg order");
 
 } // namespace
 
-std::span<const WindowTextRow> windowTextRows() {
-    return rows;
+std::span<const TextRow> windowTextRows() {
+    return std::span<const TextRow>(rows).first(messageBegin);
 }
 
-QString windowText(const WindowTextRow& row, Language language) {
+std::span<const TextRow> messageRows() {
+    return std::span<const TextRow>(rows).subspan(messageBegin);
+}
+
+QString rowText(const TextRow& row, Language language) {
     const char* text = row.de;
     if (language == Language::English)
         text = row.en;
@@ -285,7 +490,7 @@ QString windowText(const WindowTextRow& row, Language language) {
     return text ? QString::fromUtf8(text) : QString();
 }
 
-QString startupText(const WindowTextRow& row) {
+QString startupText(const TextRow& row) {
     const char* text = row.start ? row.start : row.de;
     return text ? QString::fromUtf8(text) : QString();
 }
