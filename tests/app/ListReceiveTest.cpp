@@ -119,13 +119,15 @@ TEST_F(ListReceiveTest, ReceivesSavesAndRepeatsIntoTheSameFile) {
     expectControls(false);
     EXPECT_TRUE(QFile::exists(QStringLiteral("logRead.txt")));
 
-    // Repeat: no dialog, the same file gets the list again.
+    // Repeat: no dialog, the same file gets the list again. A language chosen
+    // while it runs is the language of its message.
     ASSERT_TRUE(listblocks::writeFile(path, listblocks::make(1)));
     dialogs.clear();
     button("RedoButton")->click();
     expectControls(true);
+    action("Englisch1")->trigger();
     ASSERT_TRUE(transferEnded());
-    expectOnlyBox(received, Icon::Information);
+    expectOnlyBox(QStringLiteral("List successfull received"), Icon::Information);
     EXPECT_EQ(listblocks::readFile(path), listblocks::bytes(served));
     expectControls(false);
 }
