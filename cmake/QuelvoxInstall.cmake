@@ -67,10 +67,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # quelvox_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt 6 runtime by name; dpkg-shlibdeps adds the C and C++ libraries and
-# the versions the binaries were linked against.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4)")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The libraries the binaries link (Qt 6, the C and C++ runtime) with their
+# versions, as dpkg-shlibdeps (dpkg-dev) finds them; without it, the Qt 6
+# runtime by name.
+find_program(QUELVOX_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(QUELVOX_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), libstdc++6 (>= 12)")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 include(CPack)
