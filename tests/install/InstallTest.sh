@@ -88,9 +88,10 @@ launch)
     mkdir "$scratch/home"
     HOME=$scratch/home PATH=$usr/bin:$PATH "$@" >"$scratch/out" 2>&1 &
     pid=$!
-    folder=$scratch/home/Quelvox
+    folder=$(readlink -f "$scratch")/home/Quelvox
+    program=$(readlink -f "$usr/bin/quelvox")
     for _ in $(seq 300); do
-        if [ "$(readlink "/proc/$pid/exe" || true)" = "$usr/bin/quelvox" ] &&
+        if [ "$(readlink "/proc/$pid/exe" || true)" = "$program" ] &&
             [ "$(readlink "/proc/$pid/cwd" || true)" = "$folder" ]; then
             break
         fi
