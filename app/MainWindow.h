@@ -281,7 +281,8 @@ private:
     // The list send proper, after the identity read and its checks.
     bool startListSend(const QString& backupPath);
     // The language commands: every window's texts, the messages, the help file.
-    void switchLanguage(i18n::Language language, QAction* item, const char* helpFile);
+    using LanguageRoutine = void (*)(const ui::WindowRegistry&);
+    void switchLanguage(LanguageRoutine applyTexts, QAction* item, const char* helpFile);
     void setOnlineStatus();
     void showOnlineControls(bool online);
     void forwardTypedChar(char key);

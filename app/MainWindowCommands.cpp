@@ -3,7 +3,7 @@
 
 #include "app/ComErrorReport.h"
 #include "help/HelpViewer.h"
-#include "ui/WindowRegistry.h"
+#include "ui/LanguageTexts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -69,25 +69,30 @@ void TForm1::SpeedButton5Click() {
 }
 
 void TForm1::Englisch1Click() {
-    switchLanguage(i18n::Language::English, Englisch1, "helpen.chm");
+    switchLanguage(&ui::applyEnglishTexts, Englisch1, "helpen.chm");
 }
 
 void TForm1::Deutsch1Click() {
-    switchLanguage(i18n::Language::German, Deutsch1, "helpde.chm");
+    switchLanguage(&ui::applyGermanTexts, Deutsch1, "helpde.chm");
 }
 
 void TForm1::Franzsisch1Click() {
-    switchLanguage(i18n::Language::French, Franzsisch1, "helpfr.chm");
+    switchLanguage(&ui::applyFrenchTexts, Franzsisch1, "helpfr.chm");
 }
 
-void TForm1::switchLanguage(i18n::Language language, QAction* item, const char* helpFile) {
-    settings_.LanguageId = static_cast<int32_t>(language);
-    for (QAction* choice : {Englisch1, Deutsch1, Franzsisch1})
-        choice->setChecked(choice == item);
-
-    windows_.applyLanguage(language);
-    i18n::applyMessages(language);
-
+void TForm1::switchLanguage(LanguageRoutine applyTexts, QAction* item, const char* helpFile) {
+    const struct {
+        QAction* item;
+        i18n::Language language;
+    } choices[] = {{Englisch1, i18n::Language::English},
+                   {Deutsch1, i18n::Language::German},
+                   {Franzsisch1, i18n::Language::French}};
+    for (const auto& choice : choices) {
+        choice.item->setChecked(choice.item == item);
+        if (choice.item == item)
+            settings_.LanguageId = static_cast<int32_t>(choice.language);
+    }
+    applyTexts(windows_);
     help::setCurrentHelpFile(QString::fromLatin1(helpFile));
     PrintPortSettings();
 }

@@ -1,6 +1,7 @@
 #include "channellist/ReferenceFile.h"
 
 #include "channellist/ListFile.h"
+#include "i18n/Messages.h"
 
 #include <charconv>
 #include <cstdio>
@@ -95,8 +96,17 @@ bool parseNumber(const std::string& text, long max, long& value) {
            value <= max;
 }
 
+// A message slot's text with its %n filled in, as UTF-8.
+// All in one pass, so a "%2" inside a line read from the file stays as it is.
+template <typename... Args> std::string say(i18n::Msg slot, const Args&... args) {
+    if constexpr (sizeof...(Args) == 0)
+        return i18n::text(slot).toUtf8().toStdString();
+    else
+        return i18n::text(slot).arg(QString::fromUtf8(args)...).toUtf8().toStdString();
+}
+
 std::string lineTag(int line) {
-    return "line " + std::to_string(line) + ": ";
+    return say(i18n::Msg::RefLine, std::to_string(line).c_str());
 }
 
 } // namespace
@@ -123,11 +133,9 @@ ReferenceLoad readReferenceText(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto code = static_cast<unsigned char>(text[i]);
         if (code < 0x20 && code != '\t' && code != '\n' && code != '\r') {
-            char buffer[128];
-            std::snprintf(buffer, sizeof buffer,
-                          "not a list file and not readable text (byte 0x%02X at offset %zu)", code,
-                          i);
-            load.error = buffer;
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%02X", code);
+            load.error = say(i18n::Msg::RefBadByte, hex, std::to_string(i).c_str());
             return load;
         }
     }
@@ -155,8 +163,7 @@ ReferenceLoad readReferenceText(std::string_view text) {
         seenLine = true;
         const std::string shown = utf8 ? std::string(line) : latin1ToUtf8(line);
         if (!numbered || fields.size() < 2 || fields.size() > 3) {
-            load.error = lineTag(lineNumber) + "expected position;name[;program number], got \"" +
-                         shown + "\"";
+            load.error = lineTag(lineNumber) + say(i18n::Msg::RefBadLine, shown.c_str());
             return load;
         }
         ReferenceChannel r;
@@ -166,8 +173,8 @@ ReferenceLoad readReferenceText(std::string_view text) {
         r.hasProgramNumber = fields.size() == 3 && !fields[2].empty();
         long number = 0;
         if (r.hasProgramNumber && !parseNumber(fields[2], 65535, number)) {
-            load.error = lineTag(lineNumber) + "program number \"" +
-                         (utf8 ? fields[2] : latin1ToUtf8(fields[2])) + "\" is not 0 to 65535";
+            const std::string field = utf8 ? fields[2] : latin1ToUtf8(fields[2]);
+            load.error = lineTag(lineNumber) + say(i18n::Msg::RefBadNumber, field.c_str());
             return load;
         }
         r.programNumber = static_cast<uint16_t>(number);
@@ -178,10 +185,8 @@ ReferenceLoad readReferenceText(std::string_view text) {
                 if (cp > 0xFF) {
                     char buffer[24];
                     std::snprintf(buffer, sizeof buffer, "U+%04lX", static_cast<unsigned long>(cp));
-                    load.warnings.push_back(
-                        lineTag(lineNumber) + "\"" + name + "\" holds " + buffer +
-                        ", which a channel name cannot hold; this line is matched by program "
-                        "number only");
+                    load.warnings.push_back(lineTag(lineNumber) +
+                                            say(i18n::Msg::RefNameUnusable, name.c_str(), buffer));
                     r.nameUsable = false;
                     break;
                 }
@@ -197,7 +202,7 @@ ReferenceLoad readReferenceText(std::string_view text) {
         list.channels.push_back(std::move(r));
     }
     if (list.channels.empty()) {
-        load.error = "no channel lines (position;name[;program number]) found";
+        load.error = say(i18n::Msg::RefNoLines);
         return load;
     }
     load.list = std::move(list);
@@ -209,14 +214,13 @@ ReferenceLoad readReference(const std::vector<uint8_t>& bytes) {
         ReferenceLoad load;
         auto image = std::make_unique<ChannelListImage>();
         if (loadListBytes(*image, bytes.data(), bytes.size()) != ListLoadResult::Valid)
-            load.warnings.push_back("the reference list's checksum is wrong; its channels are "
-                                    "used all the same");
+            load.warnings.push_back(say(i18n::Msg::RefChecksumWrong));
         load.list = referenceFromImage(*image, countChannels(*image));
         return load;
     }
     if (bytes.size() > ReferenceTextLimit) {
         ReferenceLoad load;
-        load.error = "not a list file and too large for a text reference";
+        load.error = say(i18n::Msg::RefTooLarge);
         return load;
     }
     return readReferenceText(

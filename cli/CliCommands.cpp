@@ -33,9 +33,11 @@ constexpr CliCommand commands[] = {
      runSend},
     {"update", "--port DEVICE FILE1 [FILE2 [FILE3]] [--lang de|en|fr]",
      "send one to three software files to the receiver, in order; Ctrl+C cancels", runUpdate},
-    {"reorder", "--like REF(.lst|.txt|.csv) IN.lst OUT.lst [--drop-unmatched] [--force]",
+    {"reorder",
+     "--like REF(.lst|.txt|.csv) IN.lst OUT.lst [--drop-unmatched] [--lang de|en|fr] [--force]",
      "arrange IN like the reference REF (a list file, or text lines position;name[;program]), "
-     "new channels behind (or dropped), and save it as OUT; exit 1 when nothing matched",
+     "new channels behind (or dropped), and save it as OUT; exit 1 when nothing matched; "
+     "messages about REF in German unless --lang says otherwise",
      runReorder},
     {"diff", "A.lst B.lst [--json] [--force]",
      "channels added, removed, moved and changed from A to B, per kind; exit 0 same, 1 differ",

@@ -85,8 +85,15 @@ bool ConsoleTransfer::open() {
         port_.Open();
         return true;
     } catch (const ECommError& error) {
-        context_.err << "quelvox-cli: cannot open port " << portDescription(port_, options_.device)
-                     << " (" << describe(error) << ")\n";
+        const QString port = QString::fromLocal8Bit(portDescription(port_, options_.device));
+        context_.err << "quelvox-cli: "
+                     << i18n::text(i18n::Msg::PortNotOpened).arg(port).toLocal8Bit().toStdString()
+                     << " (";
+        if (const pid_t holder = port_.lockHolder())
+            context_.err
+                << i18n::text(i18n::Msg::PortHeldByProcess).arg(holder).toLocal8Bit().toStdString()
+                << "; ";
+        context_.err << describe(error) << ")\n";
         return false;
     }
 }

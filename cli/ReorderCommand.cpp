@@ -1,4 +1,4 @@
-// quelvox-cli reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--force]
+// quelvox-cli reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--lang de|en|fr] [--force]
 #include "channellist/ChannelListModel.h"
 #include "channellist/ListFile.h"
 #include "channellist/ListReorder.h"
@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "cli/InputFile.h"
 #include "cli/ListCommands.h"
+#include "i18n/Messages.h"
 
 #include <memory>
 #include <ostream>
@@ -30,7 +31,8 @@ std::optional<ReferenceList> loadReference(const std::string& path, CliContext& 
 } // namespace
 
 int runReorder(const std::vector<std::string>& args, CliContext& context) {
-    static const char* usage = "(reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--force])";
+    static const char* usage =
+        "(reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--lang de|en|fr] [--force])";
     std::string like;
     bool drop = false;
     std::vector<std::string> rest;
@@ -46,7 +48,7 @@ int runReorder(const std::vector<std::string>& args, CliContext& context) {
         }
     }
     ListCommandArgs parsed;
-    if (const std::string complaint = parseListArguments(rest, "reorder", false, parsed);
+    if (const std::string complaint = parseListArguments(rest, "reorder", true, parsed);
         !complaint.empty())
         return usageError(context, complaint);
     if (like.empty() || parsed.files.size() != 2)
@@ -54,6 +56,7 @@ int runReorder(const std::vector<std::string>& args, CliContext& context) {
                                                "output file ") +
                                        usage);
 
+    i18n::applyMessages(parsed.language); // the reference file's messages
     const std::optional<ReferenceList> reference = loadReference(like, context);
     if (!reference)
         return ExitUsage;

@@ -90,10 +90,14 @@ int verify(ConsoleTransfer& transfer, const SendOptions& options, CliContext& co
         state.ListFileBuffer.data(), static_cast<std::size_t>(state.ListFileSize));
     state.releaseReceiveBuffer();
     if (fields.empty()) {
-        context.out << "identical\n";
+        context.out << consoleText(i18n::Msg::VerifyIdentical) << "\n";
         return ExitOk;
     }
-    context.out << "the receiver keeps a list that differs from " << options.file << ":\n";
+    context.out << i18n::text(i18n::Msg::VerifyDiffers)
+                       .arg(QString::fromLocal8Bit(options.file.c_str()))
+                       .toLocal8Bit()
+                       .toStdString()
+                << "\n";
     for (const std::string& field : fields)
         context.out << "  " << field << "\n";
     return ExitDiffers;

@@ -20,6 +20,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Design widths of the channel grid; the headings come from the window-text table.
@@ -172,12 +174,16 @@ void TEditForm::buildToolBar() {
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedHeight(33);
 
+    // The view switch takes the room its captions need in the font in use;
+    // the buttons after it move along if that is more than the design gave.
     RadioButtonTV = new QRadioButton(QStringLiteral("TV"), panel);
     RadioButtonTV->setObjectName(QStringLiteral("RadioButtonTV"));
-    RadioButtonTV->setGeometry(8, 8, 40, 17);
+    RadioButtonTV->setGeometry(8, 8, std::max(40, RadioButtonTV->sizeHint().width()), 17);
     RadioButtonRadio = new QRadioButton(QStringLiteral("Radio"), panel);
     RadioButtonRadio->setObjectName(QStringLiteral("RadioButtonRadio"));
-    RadioButtonRadio->setGeometry(48, 8, 56, 17);
+    RadioButtonRadio->setGeometry(RadioButtonTV->geometry().right() + 1, 8,
+                                  std::max(56, RadioButtonRadio->sizeHint().width()), 17);
+    const int shift = std::max(0, RadioButtonRadio->geometry().right() + 1 - 104);
     connect(RadioButtonTV, &QRadioButton::clicked, this, &TEditForm::showTv);
     connect(RadioButtonRadio, &QRadioButton::clicked, this, &TEditForm::showRadio);
 
@@ -198,7 +204,7 @@ void TEditForm::buildToolBar() {
     };
     for (const auto& b : buttons) {
         QToolButton* button = shell::toolButton(panel, b.name, {});
-        button->move(b.x, 0);
+        button->move(b.x + shift, 0);
         button->setIcon(editorIcon(b.icon));
         button->setIconSize(QSize(24, 24));
         if (b.action)
@@ -215,12 +221,12 @@ void TEditForm::buildToolBar() {
     bold.setBold(true);
     transponder->setFont(bold);
     transponder->setFixedSize(73, 33);
-    transponder->move(608, 0);
+    transponder->move(608 + shift, 0);
     connect(transponder, &QToolButton::clicked, this, &TEditForm::Transponderbearbeiten1Click);
     QToolButton* favourites = shell::toolButton(panel, "FavEditButton", QString());
     favourites->setText(QStringLiteral("Fav-Edit"));
     favourites->setFixedSize(65, 33);
-    favourites->move(712, 0);
+    favourites->move(712 + shift, 0);
     connect(favourites, &QToolButton::clicked, this, &TEditForm::FavoritenBearbeiten1Click);
 
     ComboBox1 = new QComboBox(panel);
@@ -230,7 +236,7 @@ void TEditForm::buildToolBar() {
     ComboBox1->setPlaceholderText(QStringLiteral("Receiver Type"));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEnabled(false);
-    ComboBox1->setGeometry(824, 5, 361, 22);
+    ComboBox1->setGeometry(824 + shift, 5, 361, 22);
 
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(panel);
 }

@@ -106,11 +106,17 @@ TEditTransponder::TEditTransponder(UserDialogs& dialogs, ChannelListModel& model
     ComboBox5->addItems({QStringLiteral("H"), QStringLiteral("V")});
     Edit_NetworkId = field(this, "Edit_NetworkId", 224);
     Edit_NetworkId->hide();
+    // Each field is named after its label for assistive tools.
+    QWidget* fields[6] = {ComboBox1, Edit_Frequency, Edit_SymbolRate,
+                          ComboBox4, ComboBox5,      Edit_NetworkId};
+    for (int i = 0; i < 6; ++i)
+        labels[i]->setBuddy(fields[i]);
 
     auto* assign = shell::button(this, "Button1", {});
-    assign->setGeometry(16, 272, 75, 25);
+    // Wide enough for the longest caption of the three languages.
+    assign->setGeometry(16, 272, 88, 25);
     auto* cancel = shell::button(this, "Button2", {});
-    cancel->setGeometry(104, 272, 75, 25);
+    cancel->setGeometry(112, 272, 88, 25);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -196,6 +202,7 @@ void TEditTransponder::showKind(TransponderKind kind) {
     ComboBox5->setVisible(satellite);
     Edit_SymbolRate->setVisible(!terrestrial);
     ComboBox4->move(ControlX, terrestrial ? 104 : 144);
+    Label3->setBuddy(terrestrial ? static_cast<QWidget*>(ComboBox4) : Edit_SymbolRate);
 }
 
 void TEditTransponder::ComboBox1Change(int id) {

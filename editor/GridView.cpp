@@ -114,8 +114,20 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
                 if (current.isValid())
                     emit currentCellChanged(current.column(), current.row() + 1);
             });
-    if (auto* corner = findChild<QAbstractButton*>())
+    if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(this);
+        // The corner reads as the number column's heading to assistive tools too.
+        auto nameCorner = [this, corner] {
+            corner->setAccessibleName(
+                model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
+        };
+        nameCorner();
+        connect(model_, &QAbstractItemModel::headerDataChanged, corner,
+                [nameCorner](Qt::Orientation orientation, int first, int) {
+                    if (orientation == Qt::Horizontal && first == 0)
+                        nameCorner();
+                });
+    }
 }
 
 GridSelection GridView::selectionRect() const {

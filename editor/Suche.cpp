@@ -11,9 +11,11 @@ TSuche::TSuche(QWidget* parent) : LanguageWindow(i18n::Window::Suche, parent) {
     setObjectName(QStringLiteral("Suche"));
     resize(434, 148);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(shell::label(this, "Label1", {}));
+    QLabel* label = shell::label(this, "Label1", {});
+    layout->addWidget(label);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    label->setBuddy(Edit1);
     layout->addWidget(Edit1);
     auto* buttons = new QHBoxLayout;
     auto* start = shell::button(this, "Button1", {});

@@ -149,6 +149,41 @@ constexpr Row rows[] = {
      "Nichts gespeichert: der Dateiname muss auf .lst oder .txt enden.",
      "Nothing saved: the file name must end in .lst or .txt.",
      "Rien n'a été enregistré : le nom du fichier doit se terminer par .lst ou .txt."},
+    {Msg::RefLine, nullptr, "Zeile %1: ", "line %1: ", "ligne %1 : "},
+    {Msg::RefBadByte, nullptr, "keine Senderliste und kein lesbarer Text (Byte 0x%1 an Stelle %2)",
+     "not a list file and not readable text (byte 0x%1 at offset %2)",
+     "ni une liste de chaînes ni un texte lisible (octet 0x%1 à la position %2)"},
+    {Msg::RefBadLine, nullptr, "erwartet Position;Name[;Programmnummer], gefunden \"%1\"",
+     "expected position;name[;program number], got \"%1\"",
+     "attendu position;nom[;numéro de programme], trouvé \"%1\""},
+    {Msg::RefBadNumber, nullptr, "Programmnummer \"%1\" liegt nicht zwischen 0 und 65535",
+     "program number \"%1\" is not 0 to 65535",
+     "le numéro de programme \"%1\" n'est pas entre 0 et 65535"},
+    {Msg::RefNameUnusable, nullptr,
+     "\"%1\" enthält %2, das ein Kanalname nicht aufnehmen kann; diese Zeile wird nur über die "
+     "Programmnummer zugeordnet",
+     "\"%1\" holds %2, which a channel name cannot hold; this line is matched by program number "
+     "only",
+     "\"%1\" contient %2, qu'un nom de chaîne ne peut pas contenir ; cette ligne n'est associée "
+     "que par le numéro de programme"},
+    {Msg::RefNoLines, nullptr, "keine Kanalzeilen (Position;Name[;Programmnummer]) gefunden",
+     "no channel lines (position;name[;program number]) found",
+     "aucune ligne de chaîne (position;nom[;numéro de programme]) trouvée"},
+    {Msg::RefChecksumWrong, nullptr,
+     "die Prüfsumme der Referenzliste ist falsch; ihre Kanäle werden trotzdem verwendet",
+     "the reference list's checksum is wrong; its channels are used all the same",
+     "la somme de contrôle de la liste de référence est fausse ; ses chaînes sont utilisées "
+     "quand même"},
+    {Msg::RefTooLarge, nullptr, "keine Senderliste und zu groß für eine Textreferenz",
+     "not a list file and too large for a text reference",
+     "ni une liste de chaînes ni un texte assez court pour servir de référence"},
+    {Msg::VerifyIdentical, nullptr, "identisch", "identical", "identique"},
+    {Msg::VerifyDiffers, nullptr, "die Liste im Receiver weicht ab von %1:",
+     "the receiver keeps a list that differs from %1:", "la liste du récepteur diffère de %1 :"},
+    {Msg::PortNotOpened, nullptr, "Port %1 kann nicht geöffnet werden", "cannot open port %1",
+     "impossible d'ouvrir le port %1"},
+    {Msg::PortHeldByProcess, nullptr, "belegt von Prozess %1", "in use by process %1",
+     "utilisé par le processus %1"},
 };
 
 constexpr std::size_t slotCount = static_cast<std::size_t>(Msg::Count);

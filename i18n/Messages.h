@@ -84,12 +84,26 @@ enum class Msg : int {
     SaveChangesCancel,   // "Abbrechen"
     ListUnreadable,      // "Die Datei konnte nicht gelesen werden."
     // editor: applying the order of a reference list
-    ReorderSummary,    // counts %1 id, %2 name, %3 unmatched
-    ReorderApply,      // "Übernehmen"
-    ReorderDropNew,    // "Übernehmen, neue entfernen"
-    ReorderNoMatch,    // "Kein Kanal passt zur Referenzliste."
-    ReferenceUnusable, // "Die Datei ist weder eine Senderliste noch lesbarer Text."
+    ReorderSummary,      // counts %1 id, %2 name, %3 unmatched
+    ReorderApply,        // "Übernehmen"
+    ReorderDropNew,      // "Übernehmen, neue entfernen"
+    ReorderNoMatch,      // "Kein Kanal passt zur Referenzliste."
+    ReferenceUnusable,   // "Die Datei ist weder eine Senderliste noch lesbarer Text."
     SaveAsUnknownEnding, // Save As to a name ending neither in .lst nor in .txt
+    // reading a reference list: details after ReferenceUnusable, and warnings
+    RefLine,         // "Zeile %1: " before a detail about that line
+    RefBadByte,      // a control byte: %1 its hex code, %2 its offset
+    RefBadLine,      // %1 the line as it stands
+    RefBadNumber,    // %1 the program number field
+    RefNameUnusable, // %1 the name, %2 the code point (U+XXXX) a name cannot hold
+    RefNoLines,      // no channel line at all
+    RefChecksumWrong,
+    RefTooLarge,
+    // quelvox-cli
+    VerifyIdentical,   // send --verify: the receiver's list is the one sent
+    VerifyDiffers,     // send --verify: %1 the list file; the differing fields follow
+    PortNotOpened,     // %1 the port; the system's reason follows
+    PortHeldByProcess, // %1 the process that holds the port's lock
     Count
 };
 

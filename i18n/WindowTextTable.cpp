@@ -79,12 +79,20 @@ constexpr WindowTextRow rows[] = {
     {Form1, "SpeedButton2", Hint, 0, "Online", nullptr, nullptr, nullptr},
     {Form1, "SpeedButton1", Hint, 0, "Offline", nullptr, nullptr, nullptr},
     {Form1, "LabelSend", Caption, 0, "Send", nullptr, nullptr, nullptr},
+    // What assistive tools call the controls that show no caption.
+    {Form1, "RichEdit1", AccessibleName, 0, nullptr, "Terminal", "Terminal", "Terminal"},
+    {Form1, "MaskEdit1", AccessibleName, 0, nullptr, "Zu sendender Text", "Text to send",
+     "Texte à envoyer"},
+    {Form1, "CBoxPortName", AccessibleName, 0, nullptr, "COM-Port", "COM port", "Port COM"},
+    {Form1, "ProgressBar1", AccessibleName, 0, nullptr, "Fortschritt der Übertragung",
+     "Transfer progress", "Progression du transfert"},
 
     // About box
     {Form2, "", WindowTitle, 0, nullptr, "Info", "Info", "Info"},
     {Form2, "Title", Caption, 0, nullptr, "Quelvox v1.03 - Editor", " Quelvox v1.03 - Editor",
      " Quelvox v1.03 - Editeur"},
     {Form2, "OKButton", Caption, 0, "OK", nullptr, nullptr, nullptr},
+    {Form2, "Image1", AccessibleName, 0, nullptr, "Logo", "Logo", "Logo"},
 
     // Find dialog
     {Suche, "Label1", Caption, 0, nullptr, "Zu suchender Text", "Search Item",
@@ -181,6 +189,10 @@ constexpr WindowTextRow rows[] = {
      "Liste-Fichier (*.lst)|*.lst|Texte-Fichier (*.txt)|*.txt"},
     {EditForm, "StringGrid1", Heading, 14, nullptr, "Favoriten", "Favoriten", "Favoriten"},
     {EditForm, "Info1", Caption, 0, "Info", nullptr, nullptr, nullptr},
+    {EditForm, "StringGrid1", AccessibleName, 0, nullptr, "Senderliste", "Channel list",
+     "Liste d'émetteurs"},
+    {EditForm, "ComboBox1", AccessibleName, 0, nullptr, "Receiver-Typ", "Receiver type",
+     "Type de récepteur"},
 
     // Favourites window
     {FavForm, "", WindowTitle, 0, "Favoriten", nullptr, nullptr, nullptr},
@@ -188,6 +200,7 @@ constexpr WindowTextRow rows[] = {
     {FavForm, "Delete1", Caption, 0, nullptr, "Löschen", "Delete", "Effacer"},
     {FavForm, "Paste", Caption, 0, nullptr, "Einfügen", "Paste", "Insérer"},
     {FavForm, "Delete", Caption, 0, nullptr, "Löschen", "Delete", "Effacer"},
+    {FavForm, "StringGrid2", AccessibleName, 0, nullptr, "Favoriten", "Favourites", "Favoris"},
 
     // Warnings
     {Warnung1, "", WindowTitle, 0, nullptr, "Warnung", "Warning", "Advertissement"},
@@ -219,11 +232,11 @@ constexpr WindowTextRow rows[] = {
     {Warnung3, "", WindowTitle, 0, nullptr, "Warnung", "Warning", "Advertissement"},
     {Warnung3, "OKBtn", Caption, 0, "OK", nullptr, nullptr, nullptr},
     {Warnung3, "Label1", Caption, 0, nullptr, "ACHTUNG!", "ATTENTION!", "ATTENTION!"},
-    {Warnung3, "Label2", Caption, 0,
+    {Warnung3, "Label2", Caption, 0, nullptr,
      "Um einen Kanal zu bearbeiten, müssen Sie die gesamte Zeile markieren.",
      "For editingt a channel you have to mark the whole line.",
      "Pour changer un canal, il faut marquer la ligne complètement."},
-    {Warnung3, "Label3", Caption, 0,
+    {Warnung3, "Label3", Caption, 0, nullptr,
      "Einzelne Zellen oder Felder außerhalb der Senderliste können nicht bearbeitet werden!",
      "Editting cells or fields out of the channel list is not possible!",
      "On ne peut pas changer des cellules ou des champs particuliers à l'extérieur de la liste "
@@ -232,7 +245,7 @@ constexpr WindowTextRow rows[] = {
     {Warnung4, "", WindowTitle, 0, nullptr, "Warnung", "Warning", "Advertissement"},
     {Warnung4, "OKBtn", Caption, 0, "OK", nullptr, nullptr, nullptr},
     {Warnung4, "Label1", Caption, 0, nullptr, "ACHTUNG!", "ATTENTION!", "ATTENTION!"},
-    {Warnung4, "Label2", Caption, 0,
+    {Warnung4, "Label2", Caption, 0, nullptr,
      "Falls Sie eine Einfügestelle außerhalb der Senderliste wählen,",
      "If you want to insert a channel outside the channel list,",
      "Si vous choisissez un poste d'insertion à l'extérieur de la liste d'émetteur,"},

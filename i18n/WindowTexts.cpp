@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QToolButton>
 #include <QWidget>
 
 namespace i18n {
@@ -44,12 +45,18 @@ QString caption(QObject* target) {
 }
 
 bool setHint(QObject* target, const QString& text) {
-    if (auto* action = qobject_cast<QAction*>(target))
+    if (auto* action = qobject_cast<QAction*>(target)) {
         action->setToolTip(text);
-    else if (auto* widget = qobject_cast<QWidget*>(target))
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
         widget->setToolTip(text);
-    else
+        // A tool button shows a picture: assistive tools name it by its hint.
+        if (qobject_cast<QToolButton*>(widget)) {
+            widget->setAccessibleName(text);
+            widget->setAccessibleDescription(text);
+        }
+    } else {
         return false;
+    }
     return true;
 }
 
@@ -91,6 +98,12 @@ bool applyText(QWidget* window, const WindowTextRow& row, const QString& text) {
         if (auto* model = gridModel(target))
             return model->setHeaderData(row.index, Qt::Horizontal, text);
         return false;
+    case Property::AccessibleName:
+        if (auto* widget = qobject_cast<QWidget*>(target)) {
+            widget->setAccessibleName(text);
+            return true;
+        }
+        return false;
     }
     return false;
 }
@@ -114,6 +127,10 @@ QString appliedText(QWidget* window, const WindowTextRow& row) {
     case Property::Heading:
         if (auto* model = gridModel(target))
             return model->headerData(row.index, Qt::Horizontal).toString();
+        return {};
+    case Property::AccessibleName:
+        if (auto* widget = qobject_cast<QWidget*>(target))
+            return widget->accessibleName();
         return {};
     }
     return {};

@@ -36,6 +36,7 @@ enum class Property {
     DialogTitle,  // title of a standard dialog (a DialogTexts object)
     DialogFilter, // filter of a standard dialog (a DialogTexts object)
     Heading,      // a column heading of a grid (index = column)
+    AccessibleName, // what assistive tools call a control that shows no caption
 };
 
 struct WindowTextRow {

@@ -43,6 +43,8 @@ public:
 
     const std::string& portName() const { return portName_; }
     const std::string& devicePath() const { return devicePath_; }
+    // The process whose lock file turned the last Open away, else 0.
+    pid_t lockHolder() const { return lock_.otherOwner(); }
     uint32_t baudRate() const { return baudRate_; }
 
 private:

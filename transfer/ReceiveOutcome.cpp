@@ -8,7 +8,11 @@
 
 namespace {
 OutcomeMessage box(i18n::Msg slot, OutcomeMessage::Icon icon) {
-    return {true, slot, icon};
+    OutcomeMessage message;
+    message.show = true;
+    message.slot = slot;
+    message.icon = icon;
+    return message;
 }
 } // namespace
 

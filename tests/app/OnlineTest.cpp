@@ -139,6 +139,24 @@ TEST_F(OnlineTest, ReceiverTestToggleAndPortChoiceGoOffline) {
     EXPECT_FALSE(f.listPort()->IsOpen());
 }
 
+TEST_F(OnlineTest, LanguageSwitchWhileOnlineRewritesOnlyThePortReport) {
+    form().OnLine1Click();
+    ASSERT_TRUE(form().terminalOnline());
+    const QString status = form().statusText();
+    action("Franzsisch1")->trigger();
+    EXPECT_TRUE(form().terminalOnline());
+    EXPECT_EQ(form().statusText(), status);
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")
+                    ->toPlainText()
+                    .startsWith(QString::fromUtf8("Réglages du PORT actuel:")));
+    pty.send("Menu\r\n"); // the line still works
+    EXPECT_TRUE(waitFor(
+        [&] { return control<QPlainTextEdit>("RichEdit1")->toPlainText().endsWith("Menu\n"); }));
+    button("SpeedButton1")->click();
+    EXPECT_EQ(form().statusText(), QStringLiteral("Connexion OffLine"));
+    EXPECT_TRUE(offline());
+}
+
 TEST_F(OnlineTest, PortHeldByAnotherProgram) {
     TCommPort other;
     other.SetPort(pty.slavePath());

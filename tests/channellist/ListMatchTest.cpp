@@ -5,6 +5,7 @@
 #include "channellist/ListReorder.h"
 #include "channellist/NameMatch.h"
 #include "channellist/ReferenceFile.h"
+#include "i18n/Messages.h"
 #include "tests/channellist/ListTestSupport.h"
 
 #include <algorithm>
@@ -192,19 +193,28 @@ TEST(ReferenceText, SpreadsheetLinesInUtf8AndLatin1) {
     }
 }
 
-TEST(ReferenceText, RefusesWhatIsNoReference) {
+TEST(ReferenceText, RefusesWhatIsNoReferenceInTheLanguageInUse) {
+    using i18n::Language;
     const struct {
+        Language language;
         std::string bytes;
         const char* complaint;
-    } rows[] = {{std::string("1;A\0\x01\x02", 6), "not readable text"},
-                {"Nr;Name\n", "no channel lines"},
-                {"1;A\nx;B\n", "line 2"},
-                {"1;A;70000\n", "line 1: program number"}};
+    } rows[] = {
+        {Language::English, std::string("1;A\0\x01\x02", 6), "not readable text (byte 0x00"},
+        {Language::English, "Nr;Name\n", "no channel lines"},
+        {Language::English, "1;A\nx;B\n", "line 2: expected"},
+        {Language::English, "1;A;70000\n", "line 1: program number"},
+        {Language::German, "1;A\nx;%2\n",
+         "Zeile 2: erwartet Position;Name[;Programmnummer], "
+         "gefunden \"x;%2\""},
+        {Language::French, "Nr;Name\n", "aucune ligne de cha\xC3\xAEne"}};
     for (const auto& row : rows) {
+        i18n::applyMessages(row.language);
         const ReferenceLoad load = readReference({row.bytes.begin(), row.bytes.end()});
         EXPECT_FALSE(load.list);
         EXPECT_NE(load.error.find(row.complaint), std::string::npos) << load.error;
     }
+    i18n::resetMessages();
 }
 
 TEST(ListDiff, SelfAndEachEditedCopy) {

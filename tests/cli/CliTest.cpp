@@ -295,7 +295,7 @@ TEST_F(CliTest, ReorderLikeAReferenceAndDiff) {
          {}},
         {{"reorder", "--like", path("binary.lst"), path("list.lst"), path("none.lst")},
          2,
-         "not a list file and not readable text",
+         "keine Senderliste und kein lesbarer Text",
          {}},
         {{"reorder", path("list.lst"), path("none.lst")}, 2, "needs --like", {}},
     };

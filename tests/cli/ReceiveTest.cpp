@@ -14,8 +14,10 @@
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <random>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -184,8 +186,24 @@ TEST_F(ReceiveCommand, WrongUseAndUnusableTargetsExitTwoWithOneLine) {
     }
     // The port failure names the device and the error code.
     const CliRun run = runCli({"receive", "--port", missingDevice, path("out.lst")});
-    EXPECT_NE(run.err.find(missingDevice.toStdString() + " (error 8: "), std::string::npos)
+    EXPECT_NE(run.err.find("Port " + missingDevice.toStdString() +
+                           " kann nicht ge\xC3\xB6"
+                           "ffnet werden (error 8: "),
+              std::string::npos)
         << run.err;
+    // A port that another program has locked names that program, in the language asked for.
+    QTemporaryDir locks;
+    std::ofstream(locks.filePath(QStringLiteral("LCK..null")).toStdString())
+        << std::setw(10) << ::getpid() << "\n";
+    qputenv("QUELVOX_LOCK_DIR", locks.path().toLocal8Bit());
+    const CliRun held = runCli({"receive", "--port", "/dev/null", path("out.lst"), "--lang", "fr"});
+    qunsetenv("QUELVOX_LOCK_DIR");
+    EXPECT_EQ(held.exitCode, 2);
+    EXPECT_NE(
+        held.err.find("impossible d'ouvrir le port /dev/null (utilis\xC3\xA9 par le processus " +
+                      std::to_string(::getpid()) + "; error 8: "),
+        std::string::npos)
+        << held.err;
     // An unusable target is refused before the port is touched.
     EXPECT_EQ(runCli({"receive", "--port", missingDevice, dir.path()}).err,
               "quelvox-cli: Daten konnten nicht gespeichert werden: " + dir.path().toStdString() +

@@ -105,7 +105,10 @@ TEST_F(EditorCommandsTest, SaveAsByEnding) {
 }
 
 TEST_F(EditorCommandsTest, PrintsTheViewToPdfInPagesOf55Lines) {
-    open(writeList(tvThenRadio(100, 3)));
+    std::vector<ChannelRecord> channels = tvThenRadio(100, 3);
+    channels[1] = channel(true, 2, "T\xE9l\xE9 \xD6sterreich"); // Latin-1, as in the file
+    open(writeList(channels));
+    edit->applyLanguage(i18n::Language::French);
     edit->StringGrid1->verticalHeader()->setDefaultSectionSize(18); // 990 div 18 = 55
     const QString pdf = dir.filePath("list.pdf");
     dialogs.printAnswers.push_back([pdf](QPrinter& printer) {
@@ -121,8 +124,9 @@ TEST_F(EditorCommandsTest, PrintsTheViewToPdfInPagesOf55Lines) {
                                   .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
     const QStringList first = pages[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_TRUE(first[0].contains(QStringLiteral("Programm-Name")));
+    EXPECT_TRUE(first[0].contains(QString::fromUtf8("Fréquence")));
     EXPECT_TRUE(first[1].contains(QStringLiteral("Ch1")));
+    EXPECT_TRUE(first[2].contains(QString::fromUtf8("Télé Österreich")));
     EXPECT_TRUE(first.last().contains(QStringLiteral("Ch55")));
     EXPECT_TRUE(pages[1].trimmed().startsWith(QStringLiteral("56")));
     EXPECT_FALSE(pages[1].contains(QStringLiteral("Ch101"))); // radio is not in the TV view
