@@ -1,12 +1,14 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run   - install what is missing, build, start the stand-in receiver and Quelvox
 #   make test  - install what is missing, build with sanitizers, run every test headless
-.PHONY: run test deps build build-test bench clean
+# and one to install it: make package, then apt install ./quelvox_*.deb
+.PHONY: run test deps build build-test bench package clean
 
 PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
             qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-translations-l10n \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
-            clang-14 libclang-rt-14-dev
+            clang-14 libclang-rt-14-dev \
+            desktop-file-utils appstream man-db dpkg-dev file
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
@@ -42,6 +44,16 @@ run:
 	@$(MAKE) --no-print-directory build
 	@./tools/run-with-receiver.sh $(BUILD)
 
+# The Debian package, from the RelWithDebInfo tree of make run (stripped):
+# ./quelvox_<version>_<arch>.deb
+package: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim quelvox_man
+	@rm -f $(BUILD)/quelvox_*.deb quelvox_*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@cp $(BUILD)/quelvox_*.deb .
+	@ls quelvox_*.deb
+
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -53,4 +65,4 @@ bench: deps
 	done; exit $$failed
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) quelvox_*.deb

@@ -1,11 +1,16 @@
 #include "app/QuelvoxApplication.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 #include <exception>
 
 QuelvoxApplication::QuelvoxApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quelvox"));
+    // The menu entry and icon of an installed Quelvox (a desktop that groups
+    // windows by their entry finds it through this name).
+    setDesktopFileName(QStringLiteral("de.quelvox.Quelvox"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("quelvox")));
 }
 
 bool QuelvoxApplication::notify(QObject* receiver, QEvent* event) {

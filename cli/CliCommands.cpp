@@ -10,6 +10,7 @@ int runSend(const std::vector<std::string>& args, CliContext& context);
 int runUpdate(const std::vector<std::string>& args, CliContext& context);
 int runReorder(const std::vector<std::string>& args, CliContext& context);
 int runDiff(const std::vector<std::string>& args, CliContext& context);
+int runPorts(const std::vector<std::string>& args, CliContext& context);
 
 namespace {
 
@@ -41,6 +42,10 @@ constexpr CliCommand commands[] = {
     {"diff", "A.lst B.lst [--json] [--force]",
      "channels added, removed, moved and changed from A to B, per kind; exit 0 same, 1 differ",
      runDiff},
+    {"ports", "",
+     "the serial ports as Quelvox numbers them, one line each: COMn, TAB, device path, TAB, "
+     "description (exit 1 when there is none)",
+     runPorts},
 };
 
 } // namespace

@@ -11,8 +11,8 @@ namespace {
 void printHelp(std::ostream& out) {
     out << "Usage: quelvox-cli COMMAND ARGUMENTS\n\nCommands:\n";
     for (const CliCommand& command : cliCommands())
-        out << "  " << command.name << " " << command.usage << "\n      " << command.summary
-            << "\n";
+        out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
+            << command.summary << "\n";
     out << "  --help\n      this text\n\n"
            "Input files must be regular files. export and resave refuse a file that is\n"
            "not 185026 bytes long, the size of a list file; --force loads it all the same\n"
@@ -20,11 +20,15 @@ void printHelp(std::ostream& out) {
            "replaced with a correct one.\n\n"
            "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold;\n"
            "reorder: nothing matched, nothing written; diff: the lists differ;\n"
-           "receive: no list arrived, it was corrupt or the transfer was cancelled),\n"
+           "receive: no list arrived, it was corrupt or the transfer was cancelled;\n"
+           "ports: no serial port found),\n"
            "2 wrong use, a file that cannot be read or is refused as above, or (receive)\n"
            "a port that cannot be opened (or is locked by another program) or a list file\n"
            "that cannot be written.\n"
            "receive writes its transfer log to logRead.txt in the working directory.\n\n"
+           "A port number DEVICE (--port 3) names the port that ports lists as COM3:\n"
+           "the system's serial ports sorted by device path, then the paths of\n"
+           "QUELVOX_EXTRA_PORTS (separated by colons).\n\n"
            "reorder pairs channels by program number, network id and a frequency within\n"
            "5 MHz (satellite) or 1 MHz (cable, terrestrial), else by name compared as the\n"
            "editor's find compares names; of several channels with that name the nearest\n"

@@ -33,7 +33,13 @@ void setCurrentHelpFile(const QString& name) {
 QString resolveHelpFile(const QString& name) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return name;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    // An installed program lies in bin/, its help files in share/quelvox/help.
+    const QString installed = programDir.filePath(QStringLiteral("../share/quelvox/help/") + name);
+    return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
 }
 
 bool showContents(const QString& name) {

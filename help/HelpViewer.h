@@ -14,7 +14,8 @@ QString currentHelpFile();
 void setCurrentHelpFile(const QString& name);
 
 // Where a help file name points: a name without a directory lies beside the
-// executable; other names are taken as they are.
+// executable or, for an installed program, in ../share/quelvox/help from
+// there; other names are taken as they are.
 QString resolveHelpFile(const QString& name);
 
 // Opens the file at its table of contents. Only names ending in ".chm" (any

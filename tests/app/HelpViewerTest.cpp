@@ -56,5 +56,16 @@ TEST(HelpViewer, BareNamesLieBesideTheExecutable) {
     QFile::remove(beside);
     EXPECT_FALSE(help::showContents(QStringLiteral("helpfr.chm")));
 
+    // Installed: bin/quelvox finds share/quelvox/help/helpfr.chm; beside wins.
+    const QString shareDir = QDir(exeDir).filePath(QStringLiteral("../share/quelvox/help"));
+    ASSERT_TRUE(QDir().mkpath(shareDir));
+    const QString installed = QDir::cleanPath(shareDir + QStringLiteral("/helpfr.chm"));
+    touch(installed);
+    EXPECT_EQ(help::resolveHelpFile(QStringLiteral("helpfr.chm")), installed);
+    touch(beside);
+    EXPECT_EQ(help::resolveHelpFile(QStringLiteral("helpfr.chm")), beside);
+    QFile::remove(beside);
+    QDir(QDir(exeDir).filePath(QStringLiteral("../share"))).removeRecursively();
+
     EXPECT_EQ(help::currentHelpFile(), QStringLiteral("helpde.chm"));
 }

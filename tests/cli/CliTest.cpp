@@ -25,8 +25,14 @@ struct CliRun {
     std::string err;
 };
 
-CliRun runCli(const QStringList& arguments) {
+// extraPorts: the value of QUELVOX_EXTRA_PORTS, or nullptr to leave it unset.
+CliRun runCli(const QStringList& arguments, const char* extraPorts = nullptr) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QUELVOX_EXTRA_PORTS"));
+    if (extraPorts != nullptr)
+        environment.insert(QStringLiteral("QUELVOX_EXTRA_PORTS"), QString::fromLatin1(extraPorts));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUELVOX_CLI_PATH), arguments);
     CliRun run;
     if (!process.waitForFinished(60000))
@@ -331,4 +337,38 @@ TEST_F(CliTest, ReorderLikeAReferenceAndDiff) {
               0u)
         << run.out;
     EXPECT_EQ(runCli({"diff", path("list.lst"), path("missing.lst")}).exitCode, 2);
+}
+
+TEST(CliPorts, ListsSystemPortsThenExtraPathsNumberedInOrder) {
+    // The machine's own ports come first, whatever they are; the extra paths
+    // follow in the order given, empty entries skipped.
+    const CliRun system = runCli({"ports"});
+    const auto systemLines = QString::fromStdString(system.out).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(system.exitCode, systemLines.isEmpty() ? 1 : 0) << system.err;
+    const struct {
+        const char* extra;
+        QStringList paths;
+    } cases[] = {
+        {"/tmp/quelvox-a", {"/tmp/quelvox-a"}},
+        {"/tmp/quelvox-b::/tmp/quelvox-a:", {"/tmp/quelvox-b", "/tmp/quelvox-a"}},
+        {":", {}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli({"ports"}, c.extra);
+        const auto lines = QString::fromStdString(run.out).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), systemLines.size() + c.paths.size()) << c.extra << run.out;
+        EXPECT_EQ(run.exitCode, lines.isEmpty() ? 1 : 0) << c.extra;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QStringList fields = lines[i].split(u'\t');
+            ASSERT_EQ(fields.size(), 3) << lines[i].toStdString();
+            EXPECT_EQ(fields[0], QStringLiteral("COM%1").arg(i + 1));
+            if (i < systemLines.size())
+                EXPECT_EQ(lines[i], systemLines[i]);
+            else
+                EXPECT_EQ(fields[1] + u'\t' + fields[2], c.paths[i - systemLines.size()] + u'\t');
+        }
+    }
+    const CliRun wrong = runCli({"ports", "extra"}, "/tmp/quelvox-a");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.empty());
 }

@@ -1,0 +1,36 @@
+// quelvox-cli ports
+//
+// The serial ports as the main window numbers them, one line each:
+// "COMn<TAB>device path<TAB>description" (the description may be empty).
+#include "cli/CliCommand.h"
+#include "serial/PortList.h"
+
+#include <ostream>
+
+namespace {
+
+// One field of a tab-separated line: no tab or line break inside.
+std::string field(const QString& text) {
+    QString clean = text;
+    for (QChar& ch : clean) {
+        if (ch == u'\t' || ch == u'\n' || ch == u'\r')
+            ch = u' ';
+    }
+    return clean.toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+int runPorts(const std::vector<std::string>& args, CliContext& context) {
+    if (!args.empty())
+        return usageError(context, "ports takes no arguments");
+    const QList<SerialPortEntry> ports = PortList::scan();
+    if (ports.isEmpty()) {
+        context.err << "quelvox-cli: no serial port found\n";
+        return ExitFailed;
+    }
+    for (const SerialPortEntry& port : ports)
+        context.out << field(port.name) << '\t' << field(port.devicePath) << '\t'
+                    << field(port.description) << '\n';
+    return ExitOk;
+}
