@@ -77,5 +77,7 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), libstdc++6 (>= 12)")
 endif()
+# Qt's own dialogs follow the program's language with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 include(CPack)
