@@ -1,7 +1,9 @@
 // Program start to the first shown main window (offscreen): every window
 // created in start-up order, the settings file read, ports scanned, the
-// language applied, the main window shown and painted once.
+// language applied, the main window shown and painted once; and a language
+// switch.
 #include "app/AppWindows.h"
+#include "app/MainWindow.h"
 #include "app/Settings.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -39,8 +42,8 @@ VirtualClock benchClock;
 
 std::unique_ptr<AppWindows> startAndShow() {
     auto windows = std::make_unique<AppWindows>(dialogs, benchClock);
-    windows->Form1->showMaximized();
-    windows->Form1->grab(); // one full paint
+    windows->mainWindow().showMaximized();
+    windows->mainWindow().grab(); // one full paint
     QCoreApplication::processEvents();
     return windows;
 }
@@ -55,6 +58,21 @@ void BM_StartupToFirstShownWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartupToFirstShownWindow)->Unit(benchmark::kMillisecond);
+
+// One choice from the language menu: the texts of every window, the message
+// slots, Qt's translations, the help file and the port report, then the
+// repaint of the main window.
+void BM_LanguageSwitch(benchmark::State& state) {
+    auto windows = startAndShow();
+    void (TForm1::*const commands[])() = {&TForm1::Englisch1Click, &TForm1::Franzsisch1Click,
+                                          &TForm1::Deutsch1Click};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        (windows->mainWindow().*commands[next++ % std::size(commands)])();
+        windows->mainWindow().grab();
+    }
+}
+BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
