@@ -17,7 +17,11 @@ namespace {
 constexpr std::string_view TemporaryMark = ".quelvox-tmp.";
 
 std::string prefixFor(const std::string& target) {
-    return "." + nameOf(target) + std::string(TemporaryMark);
+    // Appended piece by piece: GCC 12 warns (wrongly) about "." + string.
+    std::string prefix(".");
+    prefix += nameOf(target);
+    prefix += TemporaryMark;
+    return prefix;
 }
 
 // The writer's PID from "<pid>-<n>"; 0 when the rest is not of that form.
