@@ -11,6 +11,15 @@
 
 namespace {
 
+// A name in quotes (appended piece by piece: GCC 12 warns, wrongly, about
+// "\"" + string).
+std::string quoted(const std::string& name) {
+    std::string text(1, '"');
+    text += name;
+    text += '"';
+    return text;
+}
+
 // A list as stored (favourites not repaired): a diff shows the files.
 bool loadAsStored(ChannelListImage& image, const std::string& path, bool force,
                   CliContext& context) {
@@ -124,8 +133,8 @@ void printText(std::ostream& out, const ListDiff& diff) {
             out << "  changed  " << shown(c.channel) << ":";
             for (const DiffField& f : c.fields) {
                 const bool text = std::string(f.field) == "name";
-                const std::string before = text ? "\"" + latin1ToUtf8(f.before) + "\"" : f.before;
-                const std::string after = text ? "\"" + latin1ToUtf8(f.after) + "\"" : f.after;
+                const std::string before = text ? quoted(latin1ToUtf8(f.before)) : f.before;
+                const std::string after = text ? quoted(latin1ToUtf8(f.after)) : f.after;
                 out << " " << f.field << " " << before << " -> " << after << ";";
             }
             out << "\n";

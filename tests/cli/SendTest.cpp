@@ -95,9 +95,10 @@ TEST_F(SendCommand, SendsVerifiesAndReportsAlteredFields) {
 TEST_F(SendCommand, UpdateSendsThreeFilesInOrder) {
     SimProcess receiver(sim({}));
     QStringList files;
-    for (int i = 0; i < 3; ++i)
-        files << file(("f" + std::to_string(i)).c_str(),
-                      std::vector<uint8_t>(2000 + 10 * i, static_cast<uint8_t>(i)));
+    for (int i = 0; i < 3; ++i) {
+        const char name[] = {'f', static_cast<char>('0' + i), '\0'};
+        files << file(name, std::vector<uint8_t>(2000 + 10 * i, static_cast<uint8_t>(i)));
+    }
     const CliRun update = run("update", receiver, files);
     EXPECT_EQ(update.exitCode, 0) << update.err;
     EXPECT_NE(update.out.find("Software Update abgeschlossen"), std::string::npos);
