@@ -2,11 +2,10 @@
 // receiver on a pseudo-terminal. The window's and the receiver's own pauses
 // run 20 times faster; the serial read time-outs are real, so every receive
 // ends with one silent read of about 1.3 s.
-#include "tests/app/WindowFixture.h"
+#include "tests/app/SimWindowFixture.h"
 
 #include "serial/ComThread.h"
 #include "tests/support/ListBlocks.h"
-#include "tests/support/SimProcess.h"
 
 #include <QAction>
 #include <QDir>
@@ -27,31 +26,8 @@ const QString waitText =
     QStringLiteral("Bitte warten Sie bis der Datentransfer abgeschlossen ist.");
 const QString notSaved = QStringLiteral("Daten konnten nicht gespeichert werden");
 
-class ListReceiveTest : public WindowTest {
+class ListReceiveTest : public SimWindowTest {
 protected:
-    void TearDown() override {
-        WindowTest::TearDown(); // the window first: it may still use the line
-        sim.reset();
-        qunsetenv("QUELVOX_EXTRA_PORTS");
-    }
-
-    // Starts the receiver with these options and the window on its line.
-    void startOn(std::vector<std::string> options) {
-        options.insert(options.end(), {"--speedup", "20"});
-        sim = std::make_unique<SimProcess>(options);
-        qputenv("QUELVOX_EXTRA_PORTS", QByteArray::fromStdString(sim->devicePath()));
-        int port = 0;
-        for (const auto& entry : PortList::scan())
-            if (entry.devicePath == QString::fromStdString(sim->devicePath()))
-                port = entry.name.mid(3).toInt();
-        ASSERT_GE(port, 1);
-        ASSERT_LE(port, 19);
-        writeSettings(static_cast<uint8_t>(port), 115200, 2);
-        windows = std::make_unique<AppWindows>(dialogs, fastClock);
-        form().show();
-        dialogs.clear();
-    }
-
     // Chooses the target in the save dialog and starts the receive.
     void receiveInto(const QString& path) {
         dialogs.saveAnswers.push_back(path);
@@ -78,9 +54,6 @@ protected:
     }
 
     QString target(const char* name) const { return QDir::current().filePath(name); }
-
-    SteadyClock fastClock{20.0};
-    std::unique_ptr<SimProcess> sim;
 };
 
 TEST_F(ListReceiveTest, ReceivesSavesAndRepeatsIntoTheSameFile) {

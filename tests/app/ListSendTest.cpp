@@ -1,13 +1,12 @@
 // "Daten senden..." end to end: the main window against the stand-in receiver
 // on a pseudo-terminal, lists and software files, with the window's and the
 // receiver's pauses 20 times faster.
-#include "tests/app/WindowFixture.h"
+#include "tests/app/SimWindowFixture.h"
 
 #include "channellist/ListCrc32.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"
 #include "tests/support/ListBlocks.h"
-#include "tests/support/SimProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,31 +40,16 @@ std::vector<uint8_t> corrupt(std::vector<uint8_t> block) {
     return block;
 }
 
-class ListSendTest : public WindowTest {
+class ListSendTest : public SimWindowTest {
 protected:
-    void TearDown() override {
-        WindowTest::TearDown();
-        sim.reset();
-        qunsetenv("QUELVOX_EXTRA_PORTS");
-    }
-
+    // The receiver keeps what it is sent in store; no backups from before.
     void startOn(std::vector<std::string> options) {
         QDir(store).removeRecursively();
         QDir().mkpath(store);
         QDir(QStringLiteral("backups")).removeRecursively();
         QFile::remove(QStringLiteral("backups"));
-        options.insert(options.end(), {"--speedup", "20", "--store", store.toStdString()});
-        sim = std::make_unique<SimProcess>(options);
-        qputenv("QUELVOX_EXTRA_PORTS", QByteArray::fromStdString(sim->devicePath()));
-        int port = 0;
-        for (const auto& entry : PortList::scan())
-            if (entry.devicePath == QString::fromStdString(sim->devicePath()))
-                port = entry.name.mid(3).toInt();
-        ASSERT_GE(port, 1);
-        writeSettings(static_cast<uint8_t>(port), 115200, 2);
-        windows = std::make_unique<AppWindows>(dialogs, fastClock);
-        form().show();
-        dialogs.clear();
+        options.insert(options.end(), {"--store", store.toStdString()});
+        SimWindowTest::startOn(std::move(options));
     }
 
     void send(const QStringList& files) {
@@ -89,8 +73,6 @@ protected:
     QStringList stored() const { return QDir(store).entryList(QDir::Files, QDir::Name); }
     QStringList backups() const { return QDir(QStringLiteral("backups")).entryList(QDir::Files); }
 
-    SteadyClock fastClock{20.0};
-    std::unique_ptr<SimProcess> sim;
     QString store = QDir::current().filePath(QStringLiteral("store"));
 };
 
