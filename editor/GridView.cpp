@@ -74,6 +74,7 @@ QSize NumberHeader::sizeHint() const {
 }
 
 void NumberHeader::mousePressEvent(QMouseEvent* event) {
+    pressPoint_ = event->position().toPoint();
     QHeaderView::mousePressEvent(event);
     emit pressed(logicalIndexAt(event->position().toPoint()) + 1, event->button());
 }
@@ -82,6 +83,23 @@ void NumberHeader::mouseReleaseEvent(QMouseEvent* event) {
     QHeaderView::mouseReleaseEvent(event);
     emit released(logicalIndexAt(event->position().toPoint()) + 1, event->button(),
                   event->globalPosition().toPoint());
+}
+
+void NumberHeader::mouseMoveEvent(QMouseEvent* event) {
+    auto* grid = qobject_cast<GridView*>(parentWidget());
+    if (grid && grid->dragRows && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - pressPoint_).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        grid->dragRowFrom(QPoint(0, pressPoint_.y()));
+        // The drag took the release: end the press here, where it began, so
+        // the header neither moves a section nor goes on selecting.
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pressPoint_),
+                            event->globalPosition(), Qt::LeftButton, Qt::NoButton,
+                            event->modifiers());
+        QHeaderView::mouseReleaseEvent(&release);
+        return;
+    }
+    QHeaderView::mouseMoveEvent(event);
 }
 
 GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent)
@@ -249,16 +267,21 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
     if (dragRows && (event->buttons() & Qt::LeftButton) &&
         (event->position().toPoint() - pressPoint_).manhattanLength() >=
             QApplication::startDragDistance()) {
-        const GridSelection rect = selectionRect();
-        const int row = rect.empty() ? gridRowAt(pressPoint_) : rect.top;
-        auto* mime = new QMimeData;
-        mime->setData(QString::fromLatin1(ChannelTableModel::RowMimeType), QByteArray::number(row));
-        auto* drag = new QDrag(this);
-        drag->setMimeData(mime);
-        drag->exec(Qt::CopyAction);
+        dragRowFrom(pressPoint_);
         return;
     }
     QTableView::mouseMoveEvent(event);
+}
+
+void GridView::dragRowFrom(const QPoint& pressPoint) {
+    const GridSelection rect = selectionRect();
+    const int row = rect.empty() ? gridRowAt(pressPoint) : rect.top;
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(ChannelTableModel::RowMimeType), QByteArray::number(row));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    emit rowDragStarted(row);
+    drag->exec(Qt::CopyAction);
 }
 
 void GridView::dragEnterEvent(QDragEnterEvent* event) {

@@ -44,9 +44,12 @@ public:
     void setRowMoving(bool on);
     bool rowMoving() const;
 
-    // While on, a left press and move drags the selection's top row out of
-    // the view (to the favourites table).
+    // While on, a left press and move (in a cell or a number cell) drags the
+    // selection's top row out of the view (to the favourites table).
     bool dragRows = false;
+    // Drags that row; pressPoint is where the press was, in the viewport's
+    // coordinates (the number cells share its rows).
+    void dragRowFrom(const QPoint& pressPoint);
     // While on, the view accepts row drops (the favourites table).
     void setAcceptRowDrops(bool on);
 
@@ -59,6 +62,8 @@ signals:
     void rowMoved(int fromRow, int toRow);
     void currentCellChanged(int column, int row);
     void rowDropped(int targetRow, int sourceRow);
+    // A drag of this row out of the view begins.
+    void rowDragStarted(int row);
     // The in-place editor's text changed; it was closed.
     void cellTextEdited(int column, int row, const QString& text);
     void editorClosed();
@@ -85,7 +90,8 @@ private:
 
 // The number column: reports presses and releases after its own handling,
 // so switching row moving in a press handler takes effect with the next
-// press.
+// press. While its view drags rows, a move drags the row instead of moving
+// the section.
 class NumberHeader : public QHeaderView {
     Q_OBJECT
 public:
@@ -99,4 +105,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPoint pressPoint_;
 };

@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 using namespace listtest;
 using Ids = std::vector<int>;
@@ -187,6 +190,24 @@ TEST_F(EditorTest, AChannelDroppedOnAnOccupiedFavouriteRowPushesTheOthersDown) {
     EXPECT_EQ(model->image.channels[1].favouriteNumber, 3);
     fav->close(); // refreshes the channel table
     EXPECT_EQ(cell(14, 3), "1");
+}
+
+// With the favourites shown, a number cell pressed and moved drags its
+// channel (the drop is the test above), and the channel table keeps its order.
+TEST_F(EditorTest, ANumberCellDragsItsChannelWhileTheFavouritesAreShown) {
+    open(writeList(tvThenRadio(4)));
+    QHeaderView* numbers = edit->StringGrid1->verticalHeader();
+    const QPoint press(10, numbers->sectionViewportPosition(2) + 5);
+    QList<int> dragged;
+    QObject::connect(edit->StringGrid1, &GridView::rowDragStarted,
+                     [&](int row) { dragged << row; });
+    edit->FavoritenBearbeiten1Click();
+    ASSERT_TRUE(fav->isVisible());
+    QTest::mousePress(numbers->viewport(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(numbers->viewport(), press + QPoint(0, 40));
+    QTest::mouseRelease(numbers->viewport(), Qt::LeftButton, {}, press + QPoint(0, 40));
+    EXPECT_EQ(dragged, QList<int>{3});
+    EXPECT_EQ(ids(), (Ids{1, 2, 3, 4}));
 }
 
 TEST_F(EditorTest, BackspaceOverFavouriteRows10To12RemovesThree) {
