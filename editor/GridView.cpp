@@ -121,12 +121,6 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 1; column < columnWidths.size(); ++column)
         setColumnWidth(column, columnWidths[column]);
-    fitHeadings(1, static_cast<int>(columnWidths.size()) - 1);
-    connect(model_, &QAbstractItemModel::headerDataChanged, this,
-            [this](Qt::Orientation orientation, int first, int last) {
-                if (orientation == Qt::Horizontal)
-                    fitHeadings(first, last);
-            });
 
     connect(numbers, &QHeaderView::sectionMoved, this, &GridView::sectionMoved);
     connect(numbers, &NumberHeader::pressed, this,
@@ -142,20 +136,15 @@ GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWi
                 if (current.isValid())
                     emit currentCellChanged(current.column(), current.row() + 1);
             });
-    if (auto* corner = findChild<QAbstractButton*>()) {
-        corner->installEventFilter(this);
-        // The corner reads as the number column's heading to assistive tools too.
-        auto nameCorner = [this, corner] {
-            corner->setAccessibleName(
-                model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
-        };
-        nameCorner();
-        connect(model_, &QAbstractItemModel::headerDataChanged, corner,
-                [nameCorner](Qt::Orientation orientation, int first, int) {
-                    if (orientation == Qt::Horizontal && first == 0)
-                        nameCorner();
-                });
-    }
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_)
+        corner_->installEventFilter(this);
+    headingsChanged(0, static_cast<int>(columnWidths.size()) - 1);
+    connect(model_, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation orientation, int first, int last) {
+                if (orientation == Qt::Horizontal)
+                    headingsChanged(first, last);
+            });
 }
 
 GridSelection GridView::selectionRect() const {
@@ -320,8 +309,12 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // A column keeps its design width unless its heading, in the language shown,
-// needs more.
-void GridView::fitHeadings(int first, int last) {
+// needs more. The corner reads as the number column's heading to assistive
+// tools too.
+void GridView::headingsChanged(int first, int last) {
+    if (corner_ && first == 0)
+        corner_->setAccessibleName(
+            model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
     const QFontMetrics metrics(horizontalHeader()->font());
     const int margins =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+class QAbstractButton;
+
 class ChannelTableModel;
 
 // The rectangle of a grid selection in grid co-ordinates (columns and rows
@@ -80,10 +82,11 @@ protected:
 private:
     void sectionMoved(int logical, int oldVisual, int newVisual);
     void paintCorner(QWidget* corner);
-    void fitHeadings(int first, int last);
+    void headingsChanged(int first, int last);
 
     ChannelTableModel* model_;
     QList<int> designWidths_;
+    QAbstractButton* corner_ = nullptr;
     QPoint pressPoint_;
     bool acceptDrops_ = false;
 };
