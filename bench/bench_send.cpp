@@ -13,7 +13,7 @@
 //                        cannot avoid: wire time, the dialogue's prescribed
 //                        pauses (summed by the clock), its empty reads, and
 //                        the receiver's own waits.
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "serial/CommPort.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"

@@ -1,13 +1,13 @@
 // The editor window: controls, menus, tool bar and the warnings it shows.
 #include "editor/EditForm.h"
 
-#include "channellist/ChannelListModel.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditorIcons.h"
 #include "editor/FavForm.h"
 #include "editor/Warnung.h"
 #include "help/HelpViewer.h"
 #include "i18n/WindowTexts.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/ShellBuilder.h"
 #include "ui/UserDialogs.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "channellist/ListEditorPrompts.h"
 #include "editor/GridView.h"
 #include "i18n/Messages.h"
+#include "listmodel/ListEditorPrompts.h"
 #include "ui/LanguageWindow.h"
 
-#include "channellist/GridFind.h"
+#include "listmodel/GridFind.h"
 
 #include <QMainWindow>
 #include <functional>

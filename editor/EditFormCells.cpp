@@ -1,11 +1,11 @@
 // In-place editing of the channel table: typed values go into the image on
 // every change, four columns offer a choice list over the cell, columns 13
 // and 14 open the transponder dialog and the favourites window.
-#include "channellist/CellEdits.h"
-#include "channellist/ChannelListModel.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "editor/EditTransponder.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The editor's list commands: open, view switch, close, save, undo and redo,
 // and the question before unsaved changes would be lost.
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
 #include "editor/BoxReporter.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
 #include "i18n/WindowTexts.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QCloseEvent>

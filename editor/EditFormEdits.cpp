@@ -1,8 +1,8 @@
 // Whole-row editing in the channel table: marking rows, copy, cut, delete,
 // paste and row moves; and the favourites table's commands.
-#include "channellist/ChannelListModel.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QMenu>

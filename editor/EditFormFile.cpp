@@ -1,11 +1,11 @@
 // The editor's Save As, printing, printer setup and font commands.
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
-#include "channellist/TextExport.h"
 #include "editor/BoxReporter.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "i18n/WindowTexts.h"
+#include "listformat/ListFile.h"
+#include "listformat/TextExport.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "editor/EditTransponder.h"
 
-#include "channellist/CellEdits.h"
-#include "channellist/ChannelListModel.h"
 #include "i18n/Messages.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/ShellBuilder.h"
 #include "ui/UserDialogs.h"
 

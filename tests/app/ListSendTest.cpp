@@ -3,7 +3,7 @@
 // receiver's pauses 20 times faster.
 #include "tests/app/SimWindowFixture.h"
 
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"
 #include "tests/support/ListBlocks.h"

@@ -1,10 +1,10 @@
 #include "tests/channellist/ListExercise.h"
 
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListCrc32.h"
-#include "channellist/ListEditorPrompts.h"
-#include "channellist/ListFile.h"
-#include "channellist/TextExport.h"
+#include "listformat/ListCrc32.h"
+#include "listformat/ListFile.h"
+#include "listformat/TextExport.h"
+#include "listmodel/ChannelListModel.h"
+#include "listmodel/ListEditorPrompts.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "channellist/ListFile.h"
-#include "channellist/FieldReader.h"
-#include "channellist/FieldWriter.h"
-#include "channellist/ListCrc32.h"
+#include "listformat/ListFile.h"
 #include "i18n/Messages.h"
+#include "listformat/FieldReader.h"
+#include "listformat/FieldWriter.h"
+#include "listformat/ListCrc32.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/support/FileBytes.h"
 
