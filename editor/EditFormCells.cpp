@@ -13,15 +13,13 @@
 
 namespace {
 
-constexpr int ColTransponder = 13;
-constexpr int ColFavourite = 14;
-
 bool isChoiceColumn(int column) {
-    return column == 2 || column == 4 || column == 11 || column == 12;
+    return column == ColSatName || column == ColPolarisation || column == ColProgramType ||
+           column == ColCrypted;
 }
 
 bool isTransponderColumn(int column) {
-    return column == 3 || column == 5 || column == ColTransponder;
+    return column == ColFrequency || column == ColSymbolRate || column == ColTransponder;
 }
 
 } // namespace
@@ -44,7 +42,7 @@ void TEditForm::buildCellEditing() {
     });
     // A click or a new current cell: editing only in the favourites column.
     const auto entered = [this](int column) {
-        if (column == 0)
+        if (column == ColNumber)
             return;
         if (column != ColFavourite)
             cellChoiceList->hide();
@@ -95,7 +93,7 @@ void TEditForm::StringGrid1DblClick(int column, int row) {
         setCellEditing(false);
         return;
     }
-    setCellEditing(column != 0 && column != 2 && column != ColTransponder);
+    setCellEditing(column != ColNumber && column != ColSatName && column != ColTransponder);
     if (isChoiceColumn(column)) {
         showChoiceList(column, row);
         return;
@@ -105,7 +103,7 @@ void TEditForm::StringGrid1DblClick(int column, int row) {
         Transponderbearbeiten1Click();
     } else if (column == ColFavourite) {
         FavoritenBearbeiten1Click();
-    } else if (column != 0) {
+    } else if (column != ColNumber) {
         StringGrid1->edit(table_->index(row - 1, column));
     }
 }
@@ -119,7 +117,7 @@ void TEditForm::StringGrid1Enter() {
         Transponderbearbeiten1Click();
         return;
     }
-    const bool on = column != 0 && column != 2;
+    const bool on = column != ColNumber && column != ColSatName;
     setCellEditing(on);
     if (on && !isChoiceColumn(column) && row >= 1 && row <= model_.viewRowCount)
         StringGrid1->edit(StringGrid1->currentIndex());
@@ -166,7 +164,7 @@ bool TEditForm::choiceListKey(int key) {
     const int row = StringGrid1->currentGridRow();
     if (key == Qt::Key_Right && column < ColFavourite)
         StringGrid1->setCurrentCell(column + 1, row);
-    else if (key == Qt::Key_Left && column > 1)
+    else if (key == Qt::Key_Left && column > ColName)
         StringGrid1->setCurrentCell(column - 1, row);
     else if (key == Qt::Key_PageUp && row > 1)
         StringGrid1->setCurrentCell(column, row - 1);

@@ -18,17 +18,17 @@ TransponderRecord* transponderOf(ChannelListImage& image, const ChannelRecord& c
 
 uint16_t* sixteenBitField(ChannelRecord& c, int column) {
     switch (column) {
-    case 6:
+    case ColVideoPid:
         return &c.videoPid;
-    case 7:
+    case ColAudioPid:
         return &c.audioPid;
-    case 8:
+    case ColPcrPid:
         return &c.pcrPid;
-    case 9:
+    case ColTeletextPid:
         return &c.teletextPid;
-    case 10:
+    case ColProgramNumber:
         return &c.programNumber;
-    case 14:
+    case ColFavourite:
         return &c.favouriteNumber;
     default:
         return nullptr;
@@ -84,7 +84,7 @@ CellWrite writeCellText(ChannelListImage& image, int slot, int column, std::stri
     ChannelRecord* c = channelAt(image, slot);
     if (!c)
         return CellWrite::Nothing;
-    if (column == 1) {
+    if (column == ColName) {
         // 19 characters, padded with NUL; the 20th byte stays.
         for (std::size_t i = 0; i + 1 < c->name.size(); ++i)
             c->name[i] = i < text.size() ? text[i] : '\0';
@@ -97,11 +97,11 @@ CellWrite writeCellText(ChannelListImage& image, int slot, int column, std::stri
     TransponderRecord* tp = transponderOf(image, *c);
     if (!tp)
         return CellWrite::Nothing;
-    if (column == 3) {
+    if (column == ColFrequency) {
         tp->frequency = leadingNumber(text);
         return CellWrite::Transponder;
     }
-    if (column != 5)
+    if (column != ColSymbolRate)
         return CellWrite::Nothing;
     const uint32_t value = leadingNumber(text) & 0xFFFFu;
     const TransponderKind kind = classifyTransponder(image, *tp);
@@ -119,17 +119,17 @@ CellWrite writeCellText(ChannelListImage& image, int slot, int column, std::stri
 
 std::vector<std::string> cellChoices(const ChannelListImage& image, int column) {
     switch (column) {
-    case 2: {
+    case ColSatName: {
         std::vector<std::string> names;
         for (const SatelliteRecord& s : image.satellites)
             names.push_back(fieldText(s.name));
         return names;
     }
-    case 4:
+    case ColPolarisation:
         return {"H", "V"};
-    case 11:
+    case ColProgramType:
         return {i18n::latin1(i18n::Msg::WordTv), i18n::latin1(i18n::Msg::WordRadio)};
-    case 12:
+    case ColCrypted:
         return {i18n::latin1(i18n::Msg::WordFree), i18n::latin1(i18n::Msg::WordCrypted)};
     default:
         return {};
@@ -140,15 +140,15 @@ void applyCellChoice(ChannelListImage& image, int slot, int column, int index) {
     ChannelRecord* c = channelAt(image, slot);
     if (!c || index < 0)
         return;
-    if (column == 11 && index < 2)
+    if (column == ColProgramType && index < 2)
         setBit(c->flags, ChannelIsTv, index == 0);
-    else if (column == 12 && index < 2)
+    else if (column == ColCrypted && index < 2)
         setBit(c->flags, ChannelCrypted, index == 1);
     TransponderRecord* tp = transponderOf(image, *c);
     if (!tp)
         return;
-    if (column == 2 && index < SatelliteSlots)
+    if (column == ColSatName && index < SatelliteSlots)
         tp->satelliteIndex = static_cast<uint8_t>(index);
-    else if (column == 4 && index < 2)
+    else if (column == ColPolarisation && index < 2)
         setBit(tp->transponderFlags, 1, index == 1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listformat/ChannelListImage.h"
+#include "listmodel/GridColumns.h"
 
 #include <cstdint>
 #include <string>
@@ -8,9 +9,7 @@
 #include <vector>
 
 // Single values of a channel as the editor's cells write them into the
-// image. Channel grid columns: 1 name, 2 satellite, 3 frequency,
-// 4 polarisation, 5 symbol rate or bandwidth, 6..10 the 16-bit fields,
-// 11 type, 12 scrambling, 13 transponder, 14 favourite number.
+// image. The columns are those of the channel grid (ChannelColumn).
 
 // Leading decimal digits of a text; a text without them reads 0. Wider
 // values wrap at 32 bits.
@@ -32,7 +31,8 @@ enum class CellWrite { Nothing, Channel, Transponder };
 // store nothing.
 CellWrite writeCellText(ChannelListImage& image, int slot, int column, std::string_view text);
 
-// The choice list of columns 2, 4, 11 and 12 (empty for other columns), and
+// The choice list of the satellite, polarisation, type and scrambling
+// columns (empty for other columns), and
 // the value an entry stands for.
 std::vector<std::string> cellChoices(const ChannelListImage& image, int column);
 void applyCellChoice(ChannelListImage& image, int slot, int column, int index);

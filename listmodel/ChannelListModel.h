@@ -2,6 +2,7 @@
 
 #include "listformat/ChannelListImage.h"
 #include "listmodel/Grid.h"
+#include "listmodel/GridColumns.h"
 #include "listmodel/UndoHistory.h"
 
 #include <array>
@@ -9,7 +10,7 @@
 
 class ListEditorPrompts;
 
-inline constexpr int ChannelGridColumns = 15;
+inline constexpr int ChannelGridColumns = ColFavourite + 1;
 inline constexpr int ChannelGridRows = ChannelSlots + 1; // heading row + 4000
 inline constexpr int FavouriteGridColumns = 4;
 inline constexpr int FavouriteGridRows = 256;               // heading row + 255

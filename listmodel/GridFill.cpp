@@ -3,6 +3,7 @@
 #include "listmodel/ChannelListModel.h"
 
 #include "i18n/Messages.h"
+#include "listmodel/GridColumns.h"
 
 #include <algorithm>
 #include <charconv>
@@ -22,25 +23,6 @@ public:
 private:
     char buffer_[24];
     char* end_;
-};
-
-// Channel grid columns.
-enum Column {
-    ColNumber = 0,
-    ColName,
-    ColSatName,
-    ColFrequency,
-    ColPolarisation,
-    ColSymbolRate,
-    ColVideoPid,
-    ColAudioPid,
-    ColPcrPid,
-    ColTeletextPid,
-    ColProgramNumber,
-    ColProgramType,
-    ColCrypted,
-    ColTransponder,
-    ColFavourite
 };
 
 int boundedCount(int count) {
