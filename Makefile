@@ -49,7 +49,7 @@ run:
 # ./quelvox_<version>_<arch>.deb
 package: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim quelvox_man
+	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim quelvox_man quelvox_changelog
 	@rm -f $(BUILD)/quelvox_*.deb quelvox_*.deb
 	@cd $(BUILD) && cpack -G DEB >/dev/null
 	@cp $(BUILD)/quelvox_*.deb .
