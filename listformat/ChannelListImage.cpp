@@ -3,12 +3,22 @@
 #include "listformat/FieldReader.h"
 #include "listformat/ListFile.h"
 
+#include <memory>
 #include <vector>
 
 void eraseImage(ChannelListImage& image) {
-    static const std::vector<uint8_t> erased(ImageBytes, 0xFF);
-    FieldReader reader(erased);
-    readImageBody(reader, image);
+    // Read from 0xFF bytes once; every later erase is a copy of it (the file
+    // header is not part of the image body and stays).
+    static const std::unique_ptr<const ChannelListImage> erased = [] {
+        auto parsed = std::make_unique<ChannelListImage>();
+        const std::vector<uint8_t> bytes(ImageBytes, 0xFF);
+        FieldReader reader(bytes);
+        readImageBody(reader, *parsed);
+        return std::unique_ptr<const ChannelListImage>(std::move(parsed));
+    }();
+    const ListFileHeader header = image.header;
+    image = *erased;
+    image.header = header;
 }
 
 int countChannels(ChannelListImage& image) {

@@ -21,6 +21,7 @@ public:
     void readBytes(void* buffer, std::size_t n);
 
     std::size_t position() const { return pos_; }
+    bool exhausted() const { return pos_ >= size_; }
 
 private:
     uint8_t byteAt(std::size_t index) const { return index < size_ ? data_[index] : 0; }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -220,12 +221,48 @@ bool fileCrcHolds(const uint8_t* data, std::size_t size) {
     return crc == reader.readU32();
 }
 
-ListLoadResult loadListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size) {
+namespace {
+// What an erased image reads as from no bytes at all: every record that
+// starts past the end of a short file loads as this one's.
+const ChannelListImage& loadedFromNothing() {
+    static const std::unique_ptr<const ChannelListImage> nothing = [] {
+        auto image = std::make_unique<ChannelListImage>();
+        eraseImage(*image);
+        FieldReader reader(nullptr, 0);
+        readListFile(reader, *image);
+        return std::unique_ptr<const ChannelListImage>(std::move(image));
+    }();
+    return *nothing;
+}
+
+template <class Record, std::size_t N, class Read>
+void readPresentRecords(FieldReader& reader, std::array<Record, N>& records, Read read) {
+    for (Record& record : records) {
+        if (reader.exhausted())
+            return;
+        read(reader, record);
+    }
+}
+} // namespace
+
+void readListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size) {
     size = std::min(size, ListFileBytes);
-    eraseImage(image);
+    image = loadedFromNothing();
     FieldReader reader(data, size);
-    readListFile(reader, image);
-    return fileCrcHolds(data, size) ? ListLoadResult::Valid : ListLoadResult::ChecksumMismatch;
+    readHeader(reader, image.header);
+    readDescriptor(reader, image.descriptor);
+    readParameterBlock(reader, image.parameters);
+    readPresentRecords(reader, image.channels, readChannel);
+    readPresentRecords(reader, image.transponders, readTransponder);
+    readPresentRecords(reader, image.satellites, readSatellite);
+    if (!reader.exhausted())
+        image.trailerWord = reader.readU16();
+}
+
+ListLoadResult loadListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size) {
+    readListBytes(image, data, size);
+    return fileCrcHolds(data, std::min(size, ListFileBytes)) ? ListLoadResult::Valid
+                                                             : ListLoadResult::ChecksumMismatch;
 }
 
 bool receivedListIntact(const uint8_t* data, std::size_t size) {

@@ -27,6 +27,8 @@ std::vector<uint8_t> serialiseListFile(const ChannelListImage& image);
 
 // Fills the image from list-file bytes (a file's first 185026 bytes or fewer):
 // 0xFF first, then every field present; missing numeric fields read 0.
+// readListBytes gives no verdict: it leaves out the checksum of the whole file.
+void readListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size);
 ListLoadResult loadListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size);
 ListLoadResult loadListFileChecked(ChannelListImage& image, const QString& path);
 // True when the file's checksum holds.
