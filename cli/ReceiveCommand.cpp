@@ -23,10 +23,11 @@ struct ReceiveOptions {
 
 // Empty on success, else the one-line complaint.
 std::string parseReceiveArguments(const std::vector<std::string>& args, ReceiveOptions& options) {
-    std::vector<std::string> files;
-    if (std::string complaint = parsePortOptions(args, "receive", {}, options.port, files);
+    CommandLine line("receive", {});
+    if (std::string complaint = parsePortOptions(args, "receive", {}, options.port, line);
         !complaint.empty())
         return complaint;
+    const std::vector<std::string>& files = line.files();
     if (options.port.device.empty() || files.size() != 1)
         return "receive needs a port and one output file "
                "(receive --port DEVICE OUT.lst [--lang de|en|fr])";

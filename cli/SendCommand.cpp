@@ -25,17 +25,12 @@ struct SendOptions {
 };
 
 std::string parseSendArguments(const std::vector<std::string>& args, SendOptions& options) {
-    std::vector<std::string> rest;
-    if (std::string complaint = parsePortOptions(args, "send", {"--verify"}, options.port, rest);
+    CommandLine line("send", {});
+    if (std::string complaint = parsePortOptions(args, "send", {"verify"}, options.port, line);
         !complaint.empty())
         return complaint;
-    std::vector<std::string> files;
-    for (const std::string& arg : rest) {
-        if (arg == "--verify")
-            options.verify = true;
-        else
-            files.push_back(arg);
-    }
+    options.verify = line.isSet("verify");
+    const std::vector<std::string>& files = line.files();
     if (options.port.device.empty() || files.size() != 1)
         return "send needs a port and one list file (send --port DEVICE FILE.lst [--verify])";
     options.file = files[0];
