@@ -1,6 +1,7 @@
 // quelvox-cli: the channel-list model of Quelvox on the command line.
 #include "cli/CliCommand.h"
 #include "fileio/FileWriter.h"
+#include "serial/PortLock.h"
 
 #include <iostream>
 #include <string>
@@ -57,6 +58,7 @@ bool isHelp(const std::string& argument) {
 
 int main(int argc, char** argv) {
     fileio::reportWritesPastSizeLimit();
+    PortLock::removeLocksOnDeadlySignals();
     CliContext context{std::cout, std::cerr};
     if (argc < 2)
         return usageError(context, "no command given (try quelvox-cli --help)");
