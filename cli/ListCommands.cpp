@@ -14,6 +14,14 @@ void ConsoleFileReporter::plainMessage(const QString& text) {
 void ConsoleFileReporter::writeFailed(const fileio::WriteResult& result) {
     refused_ = result.refused();
     context_.err << "quelvox-cli: " << result.reason << "\n";
+    if (!result.oldContentCopy.empty())
+        context_.err << "quelvox-cli: "
+                     << i18n::text(i18n::Msg::OldContentKept)
+                            .arg(
+                                QFile::decodeName(QByteArray::fromStdString(result.oldContentCopy)))
+                            .toLocal8Bit()
+                            .toStdString()
+                     << "\n";
 }
 
 int ConsoleFileReporter::saveExit(bool saved) const {

@@ -38,10 +38,11 @@ std::string parseSendArguments(const std::vector<std::string>& args, SendOptions
 }
 
 // The receiver's list into the transfer state (ReceiveFileName empty: kept,
-// not saved). False, reported, when nothing usable came back.
-bool readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
+// not saved). ExitOk, else the exit status of the failure, reported: a port
+// that cannot be opened, or nothing usable came back.
+int readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     if (!transfer.open())
-        return false;
+        return ExitUsage;
     transfer.state.ReceivedStatus = 0;
     transfer.state.ReceivedSize = 0;
     transfer.state.allocateReceiveBuffer();
@@ -52,10 +53,10 @@ bool readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     if (outcome.show && outcome.slot == i18n::Msg::CorruptList)
         context.err << "quelvox-cli: " << consoleText(outcome.slot) << "\n";
     if (transfer.state.ReceivedSize > 0)
-        return true;
+        return ExitOk;
     if (transfer.state.UserCancelled)
-        return failure(context, i18n::Msg::CancelledByUser, ExitFailed), false;
-    return failure(context, i18n::Msg::SendFailed, ExitFailed), false;
+        return failure(context, i18n::Msg::CancelledByUser, ExitFailed);
+    return failure(context, i18n::Msg::SendFailed, ExitFailed);
 }
 
 int refuse(CliContext& context, const ListSendCheck& check, const SendOptions& options) {
@@ -77,8 +78,8 @@ int refuse(CliContext& context, const ListSendCheck& check, const SendOptions& o
 }
 
 int verify(ConsoleTransfer& transfer, const SendOptions& options, CliContext& context) {
-    if (!readReceiverList(transfer, context))
-        return ExitFailed;
+    if (const int status = readReceiverList(transfer, context); status != ExitOk)
+        return status;
     TransferState& state = transfer.state;
     const std::vector<std::string> fields = differingListFields(
         state.ReceiveBuffer.data(), static_cast<std::size_t>(state.ReceivedSize),
@@ -111,8 +112,8 @@ int runSend(const std::vector<std::string>& args, CliContext& context) {
 
     ConsoleTransfer transfer(context, options.port);
     transfer.state.SendFileName = path;
-    if (!readReceiverList(transfer, context))
-        return ExitFailed;
+    if (const int status = readReceiverList(transfer, context); status != ExitOk)
+        return status;
     const ListSendCheck check =
         checkListForSend(transfer.state, QDir::current().filePath(QStringLiteral("backups")));
     if (check.verdict != ListSendCheck::Verdict::Send)

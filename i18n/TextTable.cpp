@@ -448,6 +448,8 @@ constexpr TextRow rows[] = {
         "impossible d'ouvrir le port %1"),
     msg(Msg::PortHeldByProcess, nullptr, "belegt von Prozess %1", "in use by process %1",
         "utilisé par le processus %1"),
+    msg(Msg::OldContentKept, nullptr, "Der alte Inhalt der Datei ist gesichert in %1",
+        "The file's old content is kept in %1", "L'ancien contenu du fichier est conservé dans %1"),
 };
 
 constexpr std::size_t firstMessageRow() {
