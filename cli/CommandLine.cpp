@@ -37,7 +37,7 @@ std::string CommandLine::parse(const std::vector<std::string>& args) {
         if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
             return "unknown option '--" + local(unknown.first()) + "' for " + command_;
         // A value goes missing only after the last argument.
-        const std::string& last = args.back();
+        const std::string last = args.empty() ? std::string() : args.back();
         for (const ValueOption& option : values_)
             if (last == std::string("--") + option.name || last == std::string("-") + option.name)
                 return option.missing;

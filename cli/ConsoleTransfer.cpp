@@ -29,13 +29,15 @@ std::string portDescription(const TCommPort& port, const std::string& device) {
 }
 } // namespace
 
-std::string parsePortOptions(const std::vector<std::string>& args, const char* command,
-                             const std::vector<const char*>& flags, PortOptions& options,
-                             CommandLine& line) {
-    line = CommandLine(command, flags,
+CommandLine transferCommandLine(const char* command, const std::vector<const char*>& flags) {
+    return CommandLine(command, flags,
                        {{"port", "--port needs a device (e.g. --port /dev/ttyUSB0)"},
                         languageOption,
                         {"speedup", "--speedup needs a number above 0"}});
+}
+
+std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& line,
+                             PortOptions& options) {
     if (std::string complaint = line.parse(args); !complaint.empty())
         return complaint;
     if (line.isSet("port")) {

@@ -26,12 +26,13 @@ struct PortOptions {
     double speedup = 1.0; // test option: compresses the worker's pauses, not the read time-outs
 };
 
-// Parses args with --port, --lang, --speedup and the command's own flags
-// into options and line (for the flags and the file names). Empty on
-// success, else the one-line complaint.
-std::string parsePortOptions(const std::vector<std::string>& args, const char* command,
-                             const std::vector<const char*>& flags, PortOptions& options,
-                             CommandLine& line);
+// The options of a transfer command: --port, --lang, --speedup and its own
+// flags.
+CommandLine transferCommandLine(const char* command, const std::vector<const char*>& flags = {});
+// Parses args with line, the port options into options (the flags and file
+// names stay in line). Empty on success, else the one-line complaint.
+std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& line,
+                             PortOptions& options);
 
 // A slot's text in the console's encoding.
 std::string consoleText(i18n::Msg slot);

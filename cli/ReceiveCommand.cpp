@@ -23,9 +23,8 @@ struct ReceiveOptions {
 
 // Empty on success, else the one-line complaint.
 std::string parseReceiveArguments(const std::vector<std::string>& args, ReceiveOptions& options) {
-    CommandLine line("receive", {});
-    if (std::string complaint = parsePortOptions(args, "receive", {}, options.port, line);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("receive");
+    if (std::string complaint = parsePortOptions(args, line, options.port); !complaint.empty())
         return complaint;
     const std::vector<std::string>& files = line.files();
     if (options.port.device.empty() || files.size() != 1)

@@ -25,9 +25,8 @@ struct SendOptions {
 };
 
 std::string parseSendArguments(const std::vector<std::string>& args, SendOptions& options) {
-    CommandLine line("send", {});
-    if (std::string complaint = parsePortOptions(args, "send", {"verify"}, options.port, line);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("send", {"verify"});
+    if (std::string complaint = parsePortOptions(args, line, options.port); !complaint.empty())
         return complaint;
     options.verify = line.isSet("verify");
     const std::vector<std::string>& files = line.files();

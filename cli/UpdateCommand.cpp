@@ -15,9 +15,8 @@ constexpr std::size_t MaxFiles = 3;
 
 int runUpdate(const std::vector<std::string>& args, CliContext& context) {
     PortOptions options;
-    CommandLine line("update", {});
-    if (std::string complaint = parsePortOptions(args, "update", {}, options, line);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("update");
+    if (std::string complaint = parsePortOptions(args, line, options); !complaint.empty())
         return usageError(context, complaint);
     const std::vector<std::string>& files = line.files();
     if (options.device.empty() || files.empty())
