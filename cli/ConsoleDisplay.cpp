@@ -6,13 +6,10 @@ ConsoleDisplay::ConsoleDisplay(ConsoleProgress& progress, std::string portName)
     : progress_(progress), portName_(std::move(portName)) {}
 
 void ConsoleDisplay::ShowStatus(const std::string& line) {
+    // The worker shows a line and its status then holds it: one print.
+    if (line.empty() || line == lastStatus_)
+        return;
+    lastStatus_ = line;
     const QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
     progress_.line(QString::fromLatin1(bytes).toLocal8Bit().toStdString());
-}
-
-void ConsoleDisplay::statusChanged(const std::string& latin1) {
-    if (latin1.empty() || latin1 == lastStatus_)
-        return;
-    lastStatus_ = latin1;
-    ShowStatus(latin1);
 }

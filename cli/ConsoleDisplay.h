@@ -14,15 +14,14 @@ public:
     ConsoleDisplay(ConsoleProgress& progress, std::string portName);
 
     void GetComPort(std::string& name) override { name = portName_; }
+    // A status line (Latin-1), printed when it differs from the last one,
+    // whether the worker shows it or the run loop finds it changed, so each
+    // line shows once and repeated "Bitte warten.." passes show once.
     void ShowStatus(const std::string& line) override;
     void InsertTerminalText(const std::string& /*text*/) override {}
     void ClearInputField() override {}
     void Rendezvous() override {}
     void SetProgress(int percent) override { progress_.setPercent(percent); }
-
-    // A status line of the worker (Latin-1), printed when it differs from the
-    // last one, so repeated "Bitte warten.." passes show once.
-    void statusChanged(const std::string& latin1);
 
 private:
     ConsoleProgress& progress_;

@@ -5,7 +5,6 @@
 #include "serial/TransferWorker.h"
 #include "transfer/TransferPort.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -30,35 +29,31 @@ std::string portDescription(const TCommPort& port, const std::string& device) {
 }
 } // namespace
 
-std::string parsePortOptions(const std::vector<std::string>& args, const char* command,
-                             const std::vector<std::string>& known, PortOptions& options,
-                             std::vector<std::string>& rest) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--port") {
-            if (!hasValue || args[i + 1].empty())
-                return "--port needs a device (e.g. --port /dev/ttyUSB0)";
-            options.device = args[++i];
-        } else if (arg == "--lang") {
-            if (!hasValue)
-                return "--lang needs one of de, en, fr";
-            if (!languageFromCode(args[++i], options.language))
-                return "unknown language '" + args[i] + "' (use de, en or fr)";
-        } else if (arg == "--speedup") {
-            char* end = nullptr;
-            const double value = hasValue ? std::strtod(args[i + 1].c_str(), &end) : 0.0;
-            if (!hasValue || end == args[i + 1].c_str() || *end != '\0' || !(value > 0.0) ||
-                value > 1000.0)
-                return "--speedup needs a number above 0";
-            options.speedup = value;
-            ++i;
-        } else if (arg.rfind("--", 0) == 0 &&
-                   std::find(known.begin(), known.end(), arg) == known.end()) {
-            return "unknown option '" + arg + "' for " + command;
-        } else {
-            rest.push_back(arg);
-        }
+CommandLine transferCommandLine(const char* command, const std::vector<const char*>& flags) {
+    return CommandLine(command, flags,
+                       {{"port", "--port needs a device (e.g. --port /dev/ttyUSB0)"},
+                        languageOption,
+                        {"speedup", "--speedup needs a number above 0"}});
+}
+
+std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& line,
+                             PortOptions& options) {
+    if (std::string complaint = line.parse(args); !complaint.empty())
+        return complaint;
+    if (line.isSet("port")) {
+        options.device = line.value("port");
+        if (options.device.empty())
+            return "--port needs a device (e.g. --port /dev/ttyUSB0)";
+    }
+    if (line.isSet("lang") && !languageFromCode(line.value("lang"), options.language))
+        return "unknown language '" + line.value("lang") + "' (use de, en or fr)";
+    if (line.isSet("speedup")) {
+        const std::string text = line.value("speedup");
+        char* end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (end == text.c_str() || *end != '\0' || !(value > 0.0) || value > 1000.0)
+            return "--speedup needs a number above 0";
+        options.speedup = value;
     }
     return {};
 }
@@ -68,9 +63,11 @@ std::string consoleText(i18n::Msg slot) {
 }
 
 int failure(CliContext& context, i18n::Msg slot, int exitCode, const std::string& detail) {
-    context.err << "quelvox-cli: " << consoleText(slot);
+    const std::string text = consoleText(slot);
+    context.err << "quelvox-cli: " << text;
+    // Texts made to lead into a name ("... Grund: ") end in a blank already.
     if (!detail.empty())
-        context.err << ": " << detail;
+        context.err << (text.empty() || text.back() == ' ' ? "" : ": ") << detail;
     context.err << "\n";
     return exitCode;
 }
@@ -105,7 +102,7 @@ bool ConsoleTransfer::run(TransferWorker& machine) {
         try {
             while (!machine.finished()) {
                 machine.pass();
-                display_.statusChanged(machine.status());
+                display_.ShowStatus(machine.status());
             }
         } catch (const ECommError& error) {
             runFailure = "serial line " + options_.device + " failed (" + describe(error) + ")";

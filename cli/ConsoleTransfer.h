@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleDisplay.h"
 #include "cli/ConsoleProgress.h"
 #include "i18n/Messages.h"
@@ -25,16 +26,18 @@ struct PortOptions {
     double speedup = 1.0; // test option: compresses the worker's pauses, not the read time-outs
 };
 
-// Takes --port, --lang and --speedup out of args; the others go to rest
-// (flags named in known are kept with their name). Empty on success, else
-// the one-line complaint.
-std::string parsePortOptions(const std::vector<std::string>& args, const char* command,
-                             const std::vector<std::string>& known, PortOptions& options,
-                             std::vector<std::string>& rest);
+// The options of a transfer command: --port, --lang, --speedup and its own
+// flags.
+CommandLine transferCommandLine(const char* command, const std::vector<const char*>& flags = {});
+// Parses args with line, the port options into options (the flags and file
+// names stay in line). Empty on success, else the one-line complaint.
+std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& line,
+                             PortOptions& options);
 
 // A slot's text in the console's encoding.
 std::string consoleText(i18n::Msg slot);
-// "quelvox-cli: <text>[: detail]" on the error stream; returns exitCode.
+// "quelvox-cli: <text>[: detail]" on the error stream (the detail straight
+// after a text that ends in a blank); returns exitCode.
 int failure(CliContext& context, i18n::Msg slot, int exitCode, const std::string& detail = {});
 
 class ConsoleTransfer {

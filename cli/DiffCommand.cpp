@@ -145,18 +145,11 @@ void printText(std::ostream& out, const ListDiff& diff) {
 } // namespace
 
 int runDiff(const std::vector<std::string>& args, CliContext& context) {
-    bool json = false;
-    std::vector<std::string> rest;
-    for (const std::string& arg : args) {
-        if (arg == "--json")
-            json = true;
-        else
-            rest.push_back(arg);
-    }
+    CommandLine line = listCommandLine("diff", false, {"json"});
     ListCommandArgs parsed;
-    if (const std::string complaint = parseListArguments(rest, "diff", false, parsed);
-        !complaint.empty())
+    if (const std::string complaint = parseListArguments(args, line, parsed); !complaint.empty())
         return usageError(context, complaint);
+    const bool json = line.isSet("json");
     if (parsed.files.size() != 2)
         return usageError(context,
                           "diff needs two list files (diff A.lst B.lst [--json] [--force])");

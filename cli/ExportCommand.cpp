@@ -10,8 +10,8 @@
 
 int runExport(const std::vector<std::string>& args, CliContext& context) {
     ListCommandArgs parsed;
-    if (const std::string complaint = parseListArguments(args, "export", true, parsed);
-        !complaint.empty())
+    CommandLine line = listCommandLine("export", true);
+    if (const std::string complaint = parseListArguments(args, line, parsed); !complaint.empty())
         return usageError(context, complaint);
     if (parsed.files.size() != 2)
         return usageError(context, "export needs a list file and a text file "

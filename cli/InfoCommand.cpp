@@ -1,5 +1,6 @@
 // quelvox-cli info FILE.lst
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/InputFile.h"
 #include "listformat/ListFile.h"
 #include "listmodel/ChannelListModel.h"
@@ -9,13 +10,17 @@
 #include <ostream>
 
 int runInfo(const std::vector<std::string>& args, CliContext& context) {
-    if (args.size() != 1)
+    CommandLine line("info", {});
+    if (const std::string complaint = line.parse(args); !complaint.empty())
+        return usageError(context, complaint);
+    if (line.files().size() != 1)
         return usageError(context, "info needs exactly one list file (info FILE.lst)");
-    const std::optional<InputFile> input = readInputFile(args[0], ListFileBytes, context);
+    const std::string& path = line.files()[0];
+    const std::optional<InputFile> input = readInputFile(path, ListFileBytes, context);
     if (!input)
         return ExitUsage;
     if (input->size != ListFileBytes)
-        context.err << "quelvox-cli: warning: " << args[0] << " is " << input->size
+        context.err << "quelvox-cli: warning: " << path << " is " << input->size
                     << " bytes, a list file has " << ListFileBytes << "\n";
     auto model = std::make_unique<ChannelListModel>();
     ChannelListImage& image = model->image;

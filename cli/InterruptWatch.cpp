@@ -1,5 +1,7 @@
 #include "cli/InterruptWatch.h"
 
+#include "serial/PortLock.h"
+
 #include <cstdlib>
 #include <pthread.h>
 #include <unistd.h>
@@ -32,6 +34,8 @@ void InterruptWatch::watch() {
         if (sigwait(&signals_, &signal) != 0 || stopping_.load())
             return;
         if (interrupted_.exchange(true)) {
+            // _Exit skips the port's close; its lock file must not outlive us.
+            PortLock::removeHeldLocksNow();
             [[maybe_unused]] auto written =
                 ::write(STDERR_FILENO, ForcedExitText, sizeof ForcedExitText - 1);
             std::_Exit(ForcedExitStatus);

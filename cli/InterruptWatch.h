@@ -10,7 +10,8 @@
 // (nothing in it has to be async-signal-safe). The signals are blocked in the
 // constructing thread and in every thread started while the watch lives, so
 // make it before any other thread. A second signal ends the program at once
-// with exit status 130, for a run that does not wind up.
+// with exit status 130, for a run that does not wind up, after removing the
+// port locks held.
 class InterruptWatch {
 public:
     explicit InterruptWatch(std::function<void()> onInterrupt);
@@ -18,8 +19,6 @@ public:
     ~InterruptWatch();
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
-
-    bool interrupted() const { return interrupted_.load(); }
 
 private:
     void watch();

@@ -14,6 +14,14 @@ void ConsoleFileReporter::plainMessage(const QString& text) {
 void ConsoleFileReporter::writeFailed(const fileio::WriteResult& result) {
     refused_ = result.refused();
     context_.err << "quelvox-cli: " << result.reason << "\n";
+    if (!result.oldContentCopy.empty())
+        context_.err << "quelvox-cli: "
+                     << i18n::text(i18n::Msg::OldContentKept)
+                            .arg(
+                                QFile::decodeName(QByteArray::fromStdString(result.oldContentCopy)))
+                            .toLocal8Bit()
+                            .toStdString()
+                     << "\n";
 }
 
 int ConsoleFileReporter::saveExit(bool saved) const {
@@ -26,22 +34,25 @@ QString argumentPath(const std::string& argument) {
     return QFile::decodeName(QByteArray::fromStdString(argument));
 }
 
-std::string parseListArguments(const std::vector<std::string>& args, const std::string& command,
-                               bool takesLanguage, ListCommandArgs& parsed) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--force") {
-            parsed.force = true;
-        } else if (takesLanguage && args[i] == "--lang") {
-            if (i + 1 >= args.size())
-                return "--lang needs one of de, en, fr";
-            if (!languageFromCode(args[++i], parsed.language))
-                return "unknown language '" + args[i] + "' (use de, en or fr)";
-        } else if (args[i].rfind("--", 0) == 0) {
-            return "unknown option '" + args[i] + "' for " + command;
-        } else {
-            parsed.files.push_back(args[i]);
-        }
-    }
+CommandLine listCommandLine(const char* command, bool takesLanguage,
+                            std::initializer_list<const char*> flags,
+                            std::initializer_list<CommandLine::ValueOption> values) {
+    std::vector<const char*> allFlags{"force"};
+    allFlags.insert(allFlags.end(), flags.begin(), flags.end());
+    std::vector<CommandLine::ValueOption> allValues(values);
+    if (takesLanguage)
+        allValues.push_back(languageOption);
+    return CommandLine(command, allFlags, allValues);
+}
+
+std::string parseListArguments(const std::vector<std::string>& args, CommandLine& line,
+                               ListCommandArgs& parsed) {
+    if (std::string complaint = line.parse(args); !complaint.empty())
+        return complaint;
+    parsed.files = line.files();
+    parsed.force = line.isSet("force");
+    if (line.isSet("lang") && !languageFromCode(line.value("lang"), parsed.language))
+        return "unknown language '" + line.value("lang") + "' (use de, en or fr)";
     return {};
 }
 

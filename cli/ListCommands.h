@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "i18n/Messages.h"
 #include "listmodel/ListEditorPrompts.h"
 
@@ -37,9 +38,18 @@ struct ListCommandArgs {
     bool force = false;
 };
 
-// Empty on success, else the one-line complaint.
-std::string parseListArguments(const std::vector<std::string>& args, const std::string& command,
-                               bool takesLanguage, ListCommandArgs& parsed);
+// --lang, for the commands that take it.
+inline constexpr CommandLine::ValueOption languageOption{"lang", "--lang needs one of de, en, fr"};
+
+// The options of a command that reads list files: --force, --lang where it
+// takes it, and its own.
+CommandLine listCommandLine(const char* command, bool takesLanguage,
+                            std::initializer_list<const char*> flags = {},
+                            std::initializer_list<CommandLine::ValueOption> values = {});
+// Parses args with line into parsed; empty on success, else the one-line
+// complaint.
+std::string parseListArguments(const std::vector<std::string>& args, CommandLine& line,
+                               ListCommandArgs& parsed);
 
 struct LoadedList {
     bool checksumHolds;

@@ -3,6 +3,7 @@
 // The serial ports as the main window numbers them, one line each:
 // "COMn<TAB>device path<TAB>description" (the description may be empty).
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "serial/PortList.h"
 
 #include <ostream>
@@ -22,7 +23,10 @@ std::string field(const QString& text) {
 } // namespace
 
 int runPorts(const std::vector<std::string>& args, CliContext& context) {
-    if (!args.empty())
+    CommandLine line("ports", {});
+    if (const std::string complaint = line.parse(args); !complaint.empty())
+        return usageError(context, complaint);
+    if (!line.files().empty())
         return usageError(context, "ports takes no arguments");
     const QList<SerialPortEntry> ports = PortList::scan();
     if (ports.isEmpty()) {

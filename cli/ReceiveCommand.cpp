@@ -23,10 +23,10 @@ struct ReceiveOptions {
 
 // Empty on success, else the one-line complaint.
 std::string parseReceiveArguments(const std::vector<std::string>& args, ReceiveOptions& options) {
-    std::vector<std::string> files;
-    if (std::string complaint = parsePortOptions(args, "receive", {}, options.port, files);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("receive");
+    if (std::string complaint = parsePortOptions(args, line, options.port); !complaint.empty())
         return complaint;
+    const std::vector<std::string>& files = line.files();
     if (options.port.device.empty() || files.size() != 1)
         return "receive needs a port and one output file "
                "(receive --port DEVICE OUT.lst [--lang de|en|fr])";
@@ -36,13 +36,17 @@ std::string parseReceiveArguments(const std::vector<std::string>& args, ReceiveO
 
 // The list goes nowhere else: a missing or read-only folder, or a folder,
 // FIFO, socket or block device in the way of the file, is reported before the
-// receiver is disturbed. A writable file in a read-only folder is written in
-// place.
-bool targetUsable(const QString& path) {
+// receiver is disturbed, with the status the failed save would give. A
+// writable file in a read-only folder is written in place.
+int targetStatus(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
-    return fileio::checkTarget(QFile::encodeName(path).toStdString()).ok() && folder.isDir() &&
-           (folder.isWritable() || (target.exists() && target.isWritable()));
+    const fileio::WriteResult check = fileio::checkTarget(QFile::encodeName(path).toStdString());
+    if (check.refused())
+        return ExitUsage;
+    const bool writable = check.ok() && folder.isDir() &&
+                          (folder.isWritable() || (target.exists() && target.isWritable()));
+    return writable ? ExitOk : ExitFailed;
 }
 
 // The window's box, as an exit status and a line.
@@ -67,8 +71,8 @@ int runReceive(const std::vector<std::string>& args, CliContext& context) {
     if (const std::string complaint = parseReceiveArguments(args, options); !complaint.empty())
         return usageError(context, complaint);
     i18n::applyMessages(options.port.language);
-    if (!targetUsable(argumentPath(options.output)))
-        return failure(context, i18n::Msg::DataSaveFailed, ExitUsage, options.output);
+    if (const int status = targetStatus(argumentPath(options.output)); status != ExitOk)
+        return failure(context, i18n::Msg::DataSaveFailed, status, options.output);
 
     ConsoleTransfer transfer(context, options.port);
     if (!transfer.open())

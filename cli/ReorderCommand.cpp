@@ -33,24 +33,14 @@ std::optional<ReferenceList> loadReference(const std::string& path, CliContext& 
 int runReorder(const std::vector<std::string>& args, CliContext& context) {
     static const char* usage =
         "(reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--lang de|en|fr] [--force])";
-    std::string like;
-    bool drop = false;
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--like") {
-            if (i + 1 >= args.size())
-                return usageError(context, std::string("--like needs a reference file ") + usage);
-            like = args[++i];
-        } else if (args[i] == "--drop-unmatched") {
-            drop = true;
-        } else {
-            rest.push_back(args[i]);
-        }
-    }
+    static const std::string likeMissing = std::string("--like needs a reference file ") + usage;
+    CommandLine line =
+        listCommandLine("reorder", true, {"drop-unmatched"}, {{"like", likeMissing.c_str()}});
     ListCommandArgs parsed;
-    if (const std::string complaint = parseListArguments(rest, "reorder", true, parsed);
-        !complaint.empty())
+    if (const std::string complaint = parseListArguments(args, line, parsed); !complaint.empty())
         return usageError(context, complaint);
+    const std::string like = line.value("like");
+    const bool drop = line.isSet("drop-unmatched");
     if (like.empty() || parsed.files.size() != 2)
         return usageError(context, std::string("reorder needs --like REF, a list file and an "
                                                "output file ") +

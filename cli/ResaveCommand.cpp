@@ -9,8 +9,8 @@
 
 int runResave(const std::vector<std::string>& args, CliContext& context) {
     ListCommandArgs parsed;
-    if (const std::string complaint = parseListArguments(args, "resave", false, parsed);
-        !complaint.empty())
+    CommandLine line = listCommandLine("resave", false);
+    if (const std::string complaint = parseListArguments(args, line, parsed); !complaint.empty())
         return usageError(context, complaint);
     if (parsed.files.size() != 2)
         return usageError(context, "resave needs a list file and an output file "

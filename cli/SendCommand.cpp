@@ -25,17 +25,11 @@ struct SendOptions {
 };
 
 std::string parseSendArguments(const std::vector<std::string>& args, SendOptions& options) {
-    std::vector<std::string> rest;
-    if (std::string complaint = parsePortOptions(args, "send", {"--verify"}, options.port, rest);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("send", {"verify"});
+    if (std::string complaint = parsePortOptions(args, line, options.port); !complaint.empty())
         return complaint;
-    std::vector<std::string> files;
-    for (const std::string& arg : rest) {
-        if (arg == "--verify")
-            options.verify = true;
-        else
-            files.push_back(arg);
-    }
+    options.verify = line.isSet("verify");
+    const std::vector<std::string>& files = line.files();
     if (options.port.device.empty() || files.size() != 1)
         return "send needs a port and one list file (send --port DEVICE FILE.lst [--verify])";
     options.file = files[0];
@@ -43,10 +37,11 @@ std::string parseSendArguments(const std::vector<std::string>& args, SendOptions
 }
 
 // The receiver's list into the transfer state (ReceiveFileName empty: kept,
-// not saved). False, reported, when nothing usable came back.
-bool readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
+// not saved). ExitOk, else the exit status of the failure, reported: a port
+// that cannot be opened, or nothing usable came back.
+int readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     if (!transfer.open())
-        return false;
+        return ExitUsage;
     transfer.state.ReceivedStatus = 0;
     transfer.state.ReceivedSize = 0;
     transfer.state.allocateReceiveBuffer();
@@ -57,10 +52,10 @@ bool readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     if (outcome.show && outcome.slot == i18n::Msg::CorruptList)
         context.err << "quelvox-cli: " << consoleText(outcome.slot) << "\n";
     if (transfer.state.ReceivedSize > 0)
-        return true;
+        return ExitOk;
     if (transfer.state.UserCancelled)
-        return failure(context, i18n::Msg::CancelledByUser, ExitFailed), false;
-    return failure(context, i18n::Msg::SendFailed, ExitFailed), false;
+        return failure(context, i18n::Msg::CancelledByUser, ExitFailed);
+    return failure(context, i18n::Msg::SendFailed, ExitFailed);
 }
 
 int refuse(CliContext& context, const ListSendCheck& check, const SendOptions& options) {
@@ -82,8 +77,8 @@ int refuse(CliContext& context, const ListSendCheck& check, const SendOptions& o
 }
 
 int verify(ConsoleTransfer& transfer, const SendOptions& options, CliContext& context) {
-    if (!readReceiverList(transfer, context))
-        return ExitFailed;
+    if (const int status = readReceiverList(transfer, context); status != ExitOk)
+        return status;
     TransferState& state = transfer.state;
     const std::vector<std::string> fields = differingListFields(
         state.ReceiveBuffer.data(), static_cast<std::size_t>(state.ReceivedSize),
@@ -116,8 +111,8 @@ int runSend(const std::vector<std::string>& args, CliContext& context) {
 
     ConsoleTransfer transfer(context, options.port);
     transfer.state.SendFileName = path;
-    if (!readReceiverList(transfer, context))
-        return ExitFailed;
+    if (const int status = readReceiverList(transfer, context); status != ExitOk)
+        return status;
     const ListSendCheck check =
         checkListForSend(transfer.state, QDir::current().filePath(QStringLiteral("backups")));
     if (check.verdict != ListSendCheck::Verdict::Send)

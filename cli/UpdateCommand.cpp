@@ -15,10 +15,10 @@ constexpr std::size_t MaxFiles = 3;
 
 int runUpdate(const std::vector<std::string>& args, CliContext& context) {
     PortOptions options;
-    std::vector<std::string> files;
-    if (std::string complaint = parsePortOptions(args, "update", {}, options, files);
-        !complaint.empty())
+    CommandLine line = transferCommandLine("update");
+    if (std::string complaint = parsePortOptions(args, line, options); !complaint.empty())
         return usageError(context, complaint);
+    const std::vector<std::string>& files = line.files();
     if (options.device.empty() || files.empty())
         return usageError(context, "update needs a port and one to three software files "
                                    "(update --port DEVICE FILE1 [FILE2 [FILE3]])");

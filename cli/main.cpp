@@ -1,6 +1,7 @@
 // quelvox-cli: the channel-list model of Quelvox on the command line.
 #include "cli/CliCommand.h"
 #include "fileio/FileWriter.h"
+#include "serial/PortLock.h"
 
 #include <iostream>
 #include <string>
@@ -18,13 +19,18 @@ void printHelp(std::ostream& out) {
            "not 185026 bytes long, the size of a list file; --force loads it all the same\n"
            "(missing bytes read as 0). A wrong checksum is reported and, by resave,\n"
            "replaced with a correct one.\n\n"
-           "Exit codes: 0 done, 1 the operation failed (info: the checksum does not hold;\n"
-           "reorder: nothing matched, nothing written; diff: the lists differ;\n"
-           "receive: no list arrived, it was corrupt or the transfer was cancelled;\n"
-           "ports: no serial port found),\n"
-           "2 wrong use, a file that cannot be read or is refused as above, or (receive)\n"
-           "a port that cannot be opened (or is locked by another program) or a list file\n"
-           "that cannot be written.\n"
+           "Exit codes, the same in every command:\n"
+           "0 done;\n"
+           "1 the operation failed (info: the checksum does not hold; reorder: nothing\n"
+           "matched, nothing written; diff: the lists differ; receive, send, update: the\n"
+           "transfer failed or was cancelled, or the list was refused; ports: no serial\n"
+           "port found), or an output file cannot be written (a folder, a missing or\n"
+           "read-only folder, a full disk, the file size limit);\n"
+           "2 wrong use, an input file that cannot be read or is refused as above, an\n"
+           "output that is a FIFO, socket or block device, or (receive, send, update) a\n"
+           "port that cannot be opened (or is locked by another program);\n"
+           "3 send --verify: the list read back differs;\n"
+           "130 a second Ctrl+C (or SIGTERM) ended a transfer at once.\n"
            "receive writes its transfer log to logRead.txt in the working directory.\n\n"
            "A port number DEVICE (--port 3) names the port that ports lists as COM3:\n"
            "the system's serial ports sorted by device path, then the paths of\n"
@@ -57,6 +63,7 @@ bool isHelp(const std::string& argument) {
 
 int main(int argc, char** argv) {
     fileio::reportWritesPastSizeLimit();
+    PortLock::removeLocksOnDeadlySignals();
     CliContext context{std::cout, std::cerr};
     if (argc < 2)
         return usageError(context, "no command given (try quelvox-cli --help)");

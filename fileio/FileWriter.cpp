@@ -1,10 +1,12 @@
 #include "fileio/FileWriter.h"
 
+#include "fileio/OldContentCopy.h"
 #include "fileio/TargetPath.h"
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -76,7 +78,7 @@ bool FileWriter::open() {
     using Step = WriteResult::Step;
     discard();
     result_ = {};
-    written_ = 0;
+    pending_.clear();
     if (path_.empty())
         return fail(S::Failed, Step::Open, "no file name", ENOENT);
     target_ = resolveLinks(path_);
@@ -147,6 +149,10 @@ bool FileWriter::write(const void* data, std::size_t size) {
     if (fd_ < 0)
         return fail(WriteResult::Status::Failed, WriteResult::Step::Write, "not open", EBADF);
     const auto* bytes = static_cast<const char*>(data);
+    if (mode_ == Mode::InPlace) {
+        pending_.append(bytes, size); // no byte of the old file changes before commit
+        return true;
+    }
     while (size > 0) {
         const ssize_t n = ::write(fd_, bytes, size);
         if (n < 0 && errno == EINTR)
@@ -156,7 +162,6 @@ bool FileWriter::write(const void* data, std::size_t size) {
                         n < 0 ? errno : EIO);
         bytes += n;
         size -= static_cast<std::size_t>(n);
-        written_ += static_cast<std::size_t>(n);
     }
     return true;
 }
@@ -166,10 +171,8 @@ bool FileWriter::commit() {
     using Step = WriteResult::Step;
     if (fd_ < 0)
         return fail(S::Failed, Step::Finish, "not open", EBADF);
-    // An in-place file was not truncated on opening, so a failed write above
-    // spoilt at most the bytes it reached; cut it to the new length now.
-    if (mode_ == Mode::InPlace && ::ftruncate(fd_, static_cast<off_t>(written_)) != 0)
-        return fail(S::Failed, Step::Finish, "cannot be cut to length", errno);
+    if (mode_ == Mode::InPlace)
+        return commitInPlace();
     if (::fsync(fd_) != 0 && !(mode_ == Mode::Device && syncUnsupported(errno)))
         return fail(S::Failed, Step::Finish, "cannot be synced", errno);
     const int fd = std::exchange(fd_, -1);
@@ -191,6 +194,103 @@ bool FileWriter::commit() {
     if (!synced)
         return fail(S::Failed, Step::Finish, "the folder cannot be synced", error);
     return true;
+}
+
+bool FileWriter::commitInPlace() {
+    using S = WriteResult::Status;
+    using Step = WriteResult::Step;
+    const std::size_t length = pending_.size();
+    rlimit sizeLimit{};
+    if (::getrlimit(RLIMIT_FSIZE, &sizeLimit) == 0 && sizeLimit.rlim_cur != RLIM_INFINITY &&
+        length > sizeLimit.rlim_cur)
+        return fail(S::Failed, Step::Write, "is longer than the file size limit allows", EFBIG);
+    const std::optional<std::string> old = readWholeFile(target_);
+    // Blocks for the whole length (the visible size unchanged), so the writes
+    // below cannot run out of room.
+    bool reserved = length == 0;
+    if (!reserved) {
+        reserved = ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(length)) == 0;
+        if (!reserved && errno != EOPNOTSUPP && errno != ENOSYS)
+            return fail(S::Failed, Step::Write, "has no room for the new content", errno);
+    }
+    std::string copy;
+    if (!reserved) {
+        // Nothing tells whether the new content fits: keep the old one first.
+        if (old)
+            copy = keepCopy(target_, *old);
+        if (copy.empty())
+            return fail(S::Failed, Step::Write,
+                        "cannot be overwritten safely (no room can be reserved and no copy of "
+                        "the old content kept)",
+                        0);
+    }
+
+    const char* what = nullptr;
+    int error = 0;
+    for (std::size_t done = 0; done < length && what == nullptr;) {
+        const ssize_t n =
+            ::pwrite(fd_, pending_.data() + done, length - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            what = "cannot be written";
+            error = n < 0 ? errno : EIO;
+        } else {
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    if (what == nullptr && ::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        what = "cannot be cut to length";
+        error = errno;
+    }
+    if (what == nullptr && ::fsync(fd_) != 0) {
+        what = "cannot be synced";
+        error = errno;
+    }
+    if (what == nullptr) {
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) == 0) {
+            if (!copy.empty())
+                ::unlink(copy.c_str());
+            return true;
+        }
+        what = "cannot be closed";
+        error = errno;
+    }
+
+    // Put the old content back; where that fails too, it waits in a copy.
+    const bool restored = old && putBack(*old);
+    if (restored && !copy.empty())
+        ::unlink(copy.c_str());
+    if (!restored && copy.empty() && old)
+        copy = keepCopy(target_, *old);
+    fail(S::Failed, Step::Write, what, error);
+    if (!restored) {
+        result_.oldContentCopy = copy;
+        result_.reason += copy.empty() ? std::string("; the old content could not be kept")
+                                       : "; the old content is kept in " + copy;
+    }
+    return false;
+}
+
+bool FileWriter::putBack(const std::string& old) {
+    const int fd = fd_ >= 0 ? fd_ : openExisting(target_);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < old.size();) {
+        const ssize_t n =
+            ::pwrite(fd, old.data() + done, old.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 && ::fsync(fd) == 0;
+    if (fd != fd_)
+        ::close(fd);
+    return ok;
 }
 
 WriteResult checkTarget(const std::string& path) {

@@ -9,8 +9,9 @@
 namespace fileio {
 
 // What became of a write. On anything but Ok the old file is as it was
-// (except for a character device, whose bytes cannot be taken back) and no
-// temporary file is left.
+// (except for a character device, whose bytes cannot be taken back, and a
+// file overwritten in place that could not even be put back, whose old
+// content then waits in oldContentCopy) and no temporary file is left.
 struct WriteResult {
     enum class Status {
         Ok,
@@ -24,6 +25,9 @@ struct WriteResult {
     Status status = Status::Ok;
     Step step = Step::None;
     std::string reason; // "<path>: <what went wrong>: <system error text>"
+    // A file overwritten in place that could not be put back: where a copy
+    // of its old content is kept (also named in reason). Empty otherwise.
+    std::string oldContentCopy;
 
     bool ok() const { return status == Status::Ok; }
     bool refused() const { return status == Status::Refused; }
@@ -36,7 +40,11 @@ struct WriteResult {
 // ".<name>.quelvox-tmp.<pid>-<n>", which is synced and renamed over the
 // target; the folder is synced after the rename. Where the folder does not
 // allow a new file but the file itself is writable, it is overwritten in
-// place. Symbolic links are followed; a character device is written
+// place: the new content is gathered first, and before its first byte goes
+// out the file size limit is checked and the whole length reserved on the
+// disk, so a limit or a full disk leaves the old file as it was; where the
+// file system reserves nothing, a copy of the old content is kept first
+// (OldContentCopy.h). Symbolic links are followed; a character device is written
 // directly and never replaced. Every write, the sync and the close are
 // checked; the first error ends the write and is kept in result().
 class FileWriter {
@@ -59,6 +67,8 @@ private:
     bool fail(WriteResult::Status status, WriteResult::Step step, const std::string& what,
               int error);
     bool openInPlace();
+    bool commitInPlace();
+    bool putBack(const std::string& old);
     void discard();
 
     std::string path_;   // as given
@@ -66,7 +76,7 @@ private:
     std::string temporary_;
     Mode mode_ = Mode::Replace;
     int fd_ = -1;
-    std::size_t written_ = 0;
+    std::string pending_; // the new content of a file overwritten in place
     bool targetExists_ = false;
     WriteResult result_;
 };

@@ -100,6 +100,8 @@ enum class Msg : int {
     VerifyDiffers,     // send --verify: %1 the list file; the differing fields follow
     PortNotOpened,     // %1 the port; the system's reason follows
     PortHeldByProcess, // %1 the process that holds the port's lock
+    // the file writer
+    OldContentKept, // %1 where the old content of a file that could not be put back is kept
     Count
 };
 

@@ -442,12 +442,14 @@ constexpr TextRow rows[] = {
         "not a list file and too large for a text reference",
         "ni une liste de chaînes ni un texte assez court pour servir de référence"),
     msg(Msg::VerifyIdentical, nullptr, "identisch", "identical", "identique"),
-    msg(Msg::VerifyDiffers, nullptr, "die Liste im Receiver weicht ab von %1:",
-        "the receiver keeps a list that differs from %1:", "la liste du récepteur diffère de %1 :"),
+    msg(Msg::VerifyDiffers, nullptr, "Die Liste im Receiver weicht ab von %1:",
+        "The receiver keeps a list that differs from %1:", "La liste du récepteur diffère de %1 :"),
     msg(Msg::PortNotOpened, nullptr, "Port %1 kann nicht geöffnet werden", "cannot open port %1",
         "impossible d'ouvrir le port %1"),
     msg(Msg::PortHeldByProcess, nullptr, "belegt von Prozess %1", "in use by process %1",
         "utilisé par le processus %1"),
+    msg(Msg::OldContentKept, nullptr, "Der alte Inhalt der Datei ist gesichert in %1",
+        "The file's old content is kept in %1", "L'ancien contenu du fichier est conservé dans %1"),
 };
 
 constexpr std::size_t firstMessageRow() {

@@ -1,6 +1,7 @@
 #include "serial/PortLock.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -62,8 +63,9 @@ pid_t parsePid(const char* data, ssize_t size) {
     return static_cast<pid_t>(pid);
 }
 
-Owner ownerOf(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// Async-signal-safe: a signal handler asks it too.
+Owner ownerOf(const char* path) {
+    const int fd = ::open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {errno == ENOENT ? Owner::None : Owner::Stale, 0};
     char data[64];
@@ -74,6 +76,42 @@ Owner ownerOf(const std::string& path) {
     if (pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM))
         return {Owner::Live, pid};
     return {Owner::Stale, pid};
+}
+
+Owner ownerOf(const std::string& path) {
+    return ownerOf(path.c_str());
+}
+
+// The lock files held, also for a signal handler, which may neither lock
+// nor allocate: fixed slots, each published by its flag.
+struct SignalSafeSlot {
+    std::atomic<bool> used{false};
+    char path[PATH_MAX]{};
+};
+constexpr std::size_t SignalSafeSlots = 8;
+SignalSafeSlot signalSafeSlots[SignalSafeSlots];
+
+void publish(const std::string& path) {
+    if (path.size() >= PATH_MAX)
+        return;
+    for (SignalSafeSlot& slot : signalSafeSlots) {
+        if (!slot.used.load(std::memory_order_acquire)) {
+            std::memcpy(slot.path, path.c_str(), path.size() + 1);
+            slot.used.store(true, std::memory_order_release);
+            return;
+        }
+    }
+}
+
+void unpublish(const std::string& path) {
+    for (SignalSafeSlot& slot : signalSafeSlots)
+        if (slot.used.load(std::memory_order_acquire) && path == slot.path)
+            slot.used.store(false, std::memory_order_release);
+}
+
+void removeOnSignal(int signal) {
+    PortLock::removeHeldLocksNow();
+    ::raise(signal); // the handler was reset: the signal now does what it did before
 }
 
 // Locks held by this process, removed at exit if still there. Never
@@ -99,8 +137,10 @@ void removeOwnLock(const std::string& path) {
 void removeAllAtExit() {
     HeldLocks& locks = heldLocks();
     std::lock_guard guard(locks.mutex);
-    for (const std::string& path : locks.paths)
+    for (const std::string& path : locks.paths) {
         removeOwnLock(path);
+        unpublish(path);
+    }
     locks.paths.clear();
 }
 
@@ -108,6 +148,7 @@ void remember(const std::string& path) {
     HeldLocks& locks = heldLocks();
     std::lock_guard guard(locks.mutex);
     locks.paths.push_back(path);
+    publish(path);
     if (!locks.hooked)
         locks.hooked = std::atexit(removeAllAtExit) == 0;
 }
@@ -118,6 +159,7 @@ void forget(const std::string& path) {
     auto found = std::find(locks.paths.begin(), locks.paths.end(), path);
     if (found != locks.paths.end())
         locks.paths.erase(found);
+    unpublish(path);
 }
 
 // A file in the lock folder holding our PID, for link() to put in place
@@ -215,4 +257,40 @@ void PortLock::release() {
     removeOwnLock(path_);
     forget(path_);
     path_.clear();
+}
+
+void PortLock::removeHeldLocksNow() {
+    const pid_t self = ::getpid();
+    for (SignalSafeSlot& slot : signalSafeSlots) {
+        if (!slot.used.load(std::memory_order_acquire))
+            continue;
+        const Owner owner = ownerOf(slot.path);
+        if (owner.state == Owner::Live && owner.pid == self)
+            ::unlink(slot.path);
+    }
+}
+
+void PortLock::removeLocksOnDeadlySignals() {
+    // Signals that end the program and still let it run a handler. The
+    // faults only where no one (a sanitizer, a debugger) handles them yet.
+    static constexpr int ending[] = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGPIPE,
+                                     SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF};
+    static constexpr int faults[] = {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL};
+    struct sigaction action {};
+    action.sa_handler = removeOnSignal;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    auto install = [&action](int signal, bool onlyOverDefault) {
+        struct sigaction before {};
+        if (::sigaction(signal, nullptr, &before) != 0 || before.sa_handler == SIG_IGN)
+            return;
+        if (onlyOverDefault &&
+            ((before.sa_flags & SA_SIGINFO) != 0 || before.sa_handler != SIG_DFL))
+            return;
+        ::sigaction(signal, &action, nullptr);
+    };
+    for (const int signal : ending)
+        install(signal, false);
+    for (const int signal : faults)
+        install(signal, true);
 }

@@ -9,7 +9,8 @@
 // a lock whose owner is gone, or that cannot be read, is taken over.
 //
 // The lock held is removed by release, by the destructor and, should the
-// program end through exit() with the lock still held, at exit.
+// program end through exit() with the lock still held, at exit; a program
+// that may end by a signal or _Exit removes it with removeHeldLocksNow.
 class PortLock {
 public:
     enum class Outcome {
@@ -39,6 +40,15 @@ public:
     // "LCK..ttyUSB0" for /dev/ttyUSB0.
     static std::string lockFileName(const std::string& devicePath);
     static std::string defaultFolder();
+
+    // Removes every lock file this process holds, if it still names this
+    // process. Async-signal-safe: for a signal handler, or before _Exit.
+    static void removeHeldLocksNow();
+    // Has every signal that would end the program without exit()
+    // (SIGINT, SIGTERM, SIGHUP, SIGQUIT, ..., and the faults nobody handles
+    // yet) remove the held locks first and then end the program as before.
+    // A signal that is ignored or blocked and waited for stays so.
+    static void removeLocksOnDeadlySignals();
 
 private:
     std::string folder_;

@@ -175,8 +175,6 @@ TEST_F(ReceiveCommand, WrongUseAndUnusableTargetsExitTwoWithOneLine) {
         {"receive", "--port", missingDevice, path("out.lst"), "--speedup", "0"},
         {"receive", "--port", missingDevice, path("out.lst"), "--baud", "9600"},
         {"receive", "--port", missingDevice, path("out.lst")},
-        {"receive", "--port", missingDevice, path("no/folder/out.lst")},
-        {"receive", "--port", missingDevice, dir.path()},
     };
     for (const QStringList& args : wrong) {
         const CliRun run = runCli(args);
@@ -204,12 +202,86 @@ TEST_F(ReceiveCommand, WrongUseAndUnusableTargetsExitTwoWithOneLine) {
                       std::to_string(::getpid()) + "; error 8: "),
         std::string::npos)
         << held.err;
-    // An unusable target is refused before the port is touched.
+    // An unusable target is refused before the port is touched, with the
+    // status of an output that cannot be written.
+    for (const QString& target : {path("no/folder/out.lst"), dir.path()})
+        EXPECT_EQ(runCli({"receive", "--port", missingDevice, target}).exitCode, 1);
     EXPECT_EQ(runCli({"receive", "--port", missingDevice, dir.path()}).err,
               "quelvox-cli: Daten konnten nicht gespeichert werden: " + dir.path().toStdString() +
                   "\n");
     EXPECT_TRUE(entries().isEmpty());
     EXPECT_FALSE(QFileInfo::exists("logRead.txt"));
+}
+
+// Whether a signal waits in the process's pending set (read from /proc).
+bool pending(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("ShdPnd:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// Two signals in a row (timeout's SIGTERM to the child and to its group, or
+// Ctrl+C pressed twice) end the program at once; the port's lock file goes
+// with it. The same signal twice is sent once the first has been taken, so
+// the two do not merge into one; two different signals may arrive together.
+TEST_F(ReceiveCommand, ASecondSignalEndsAtOnceAndLeavesNoPortLock) {
+    const struct {
+        const char* name;
+        int first;
+        int second;
+        bool together;
+    } cases[] = {
+        {"SIGTERM twice", SIGTERM, SIGTERM, false},
+        {"SIGTERM and SIGHUP at once", SIGTERM, SIGHUP, true},
+        {"Ctrl+C twice", SIGINT, SIGINT, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir locks;
+        SimProcess sim({"--silent"});
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUELVOX_LOCK_DIR"), locks.path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(QUELVOX_CLI_PATH),
+                      {"receive", "--port", QString::fromStdString(sim.devicePath()),
+                       path("out.lst"), "--speedup", kSpeedup});
+        process.setReadChannel(QProcess::StandardError);
+        std::string err;
+        while (err.find("Bitte warten..") == std::string::npos && process.waitForReadyRead(5000))
+            err += process.readAllStandardError().toStdString();
+        const QStringList held = QDir(locks.path()).entryList({"LCK..*"}, QDir::Files);
+        const auto pid = static_cast<pid_t>(process.processId());
+        if (c.together)
+            ::kill(pid, SIGSTOP);
+        ::kill(pid, c.first);
+        if (!c.together) {
+            for (int i = 0; i < 5000 && pending(pid, c.first); ++i)
+                ::usleep(1000);
+        }
+        ::kill(pid, c.second);
+        if (c.together)
+            ::kill(pid, SIGCONT);
+        CliRun run = finish(process);
+        run.err = err + run.err;
+
+        EXPECT_EQ(held.size(), 1) << "the port was locked while the transfer ran";
+        EXPECT_TRUE(QDir(locks.path()).entryList(QDir::Files).isEmpty());
+        // The first signal cancels; a run that wound up before the second
+        // came ends as cancelled, else the second ends it at once.
+        if (run.exitCode == 1) {
+            EXPECT_NE(run.err.find("Abbruch durch Benutzer"), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.exitCode, 130) << run.err;
+            EXPECT_NE(run.err.find("quelvox-cli: aborted\n"), std::string::npos) << run.err;
+        }
+        if (c.together) {
+            EXPECT_EQ(run.exitCode, 130) << run.err;
+        }
+        EXPECT_FALSE(QFileInfo::exists(path("out.lst")));
+    }
 }
 
 TEST(ConsoleProgressTest, PipeGetsALineEveryTenPercentAndTerminalABarBelowTheStatus) {

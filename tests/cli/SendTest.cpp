@@ -58,6 +58,12 @@ protected:
         return options;
     }
     QStringList stored() const { return QDir(store).entryList(QDir::Files, QDir::Name); }
+    // Each status line is printed once: no line follows itself.
+    static void expectNoRepeatedLine(const std::string& err) {
+        const QStringList lines = QString::fromStdString(err).split(u'\n', Qt::SkipEmptyParts);
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            EXPECT_NE(lines[i], lines[i - 1]) << err;
+    }
 
     QTemporaryDir dir;
     QString store = dir.filePath(QStringLiteral("store"));
@@ -69,6 +75,11 @@ TEST_F(SendCommand, SendsVerifiesAndReportsAlteredFields) {
         SimProcess receiver(sim({"--identity", "3"}));
         const CliRun sent = run("send", receiver, {path, "--verify"});
         EXPECT_EQ(sent.exitCode, 0) << sent.err;
+        expectNoRepeatedLine(sent.err);
+        EXPECT_EQ(
+            QString::fromStdString(sent.err).count(QString::fromUtf8("Liste wird übertragen...")),
+            1)
+            << sent.err;
         EXPECT_NE(sent.out.find("Liste wurde vollst"), std::string::npos);
         EXPECT_NE(sent.out.find("identisch\n"), std::string::npos);
         EXPECT_EQ(listblocks::readFile(store + "/list1.lst"), listblocks::readFile(path));
@@ -81,6 +92,8 @@ TEST_F(SendCommand, SendsVerifiesAndReportsAlteredFields) {
         EXPECT_NE(sent.out.find("List successfull sent\n"), std::string::npos) << sent.out;
         EXPECT_NE(sent.out.find("differs from " + path.toStdString() + ":\n  channel 1: name\n"),
                   std::string::npos)
+            << sent.out;
+        EXPECT_NE(sent.out.find("\nThe receiver keeps a list that differs"), std::string::npos)
             << sent.out;
         EXPECT_EQ(sent.out.find("identical"), std::string::npos);
     }
@@ -101,10 +114,35 @@ TEST_F(SendCommand, UpdateSendsThreeFilesInOrder) {
     }
     const CliRun update = run("update", receiver, files);
     EXPECT_EQ(update.exitCode, 0) << update.err;
+    expectNoRepeatedLine(update.err);
     EXPECT_NE(update.out.find("Software Update abgeschlossen"), std::string::npos);
     ASSERT_EQ(stored(), (QStringList{"file1.app", "file2.app", "file3.app"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(listblocks::readFile(store + "/" + stored()[i]), listblocks::readFile(files[i]));
+}
+
+// A text made to lead into a name or a reason takes it without a second colon.
+TEST_F(SendCommand, ANameOrReasonFollowsItsTextWithOneColon) {
+    const QString path = list("new.lst", 6, 3);
+    QProcess update;
+    update.start(QStringLiteral(QUELVOX_CLI_PATH),
+                 {"update", "--port", dir.filePath("no-tty"), path});
+    ASSERT_TRUE(update.waitForFinished(20000));
+    EXPECT_EQ(update.exitCode(), 2);
+    EXPECT_EQ(update.readAllStandardError().toStdString(),
+              "quelvox-cli: Diese Datei ist eine Senderliste und keine Software. Es wurde nichts "
+              "gesendet: " +
+                  path.toStdString() + "\n");
+
+    // A file where the backup folder should be: the backup fails, nothing is sent.
+    listblocks::writeFile(QStringLiteral("backups"), {1});
+    SimProcess receiver(sim({"--identity", "3"}));
+    const CliRun refused = run("send", receiver, {path});
+    QFile::remove(QStringLiteral("backups"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("Grund: /"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find(": :"), std::string::npos) << refused.err;
+    EXPECT_TRUE(stored().isEmpty());
 }
 
 } // namespace

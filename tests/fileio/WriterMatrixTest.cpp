@@ -180,6 +180,60 @@ TEST(Writers, WritableFileInAFolderWithoutWriteAccessIsWrittenInPlace) {
         });
 }
 
+// Saves as an ordinary user (root ignores the folder's mode) under a file
+// size limit, if one is given.
+bool saveAsUser(const Caller& caller, const std::string& target, rlim_t sizeLimit = 0) {
+    return scratch::inChild([&] {
+               if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                   return 2;
+               if (sizeLimit != 0) {
+                   const rlimit fileSize{sizeLimit, sizeLimit};
+                   ::signal(SIGXFSZ, SIG_IGN);
+                   ::setrlimit(RLIMIT_FSIZE, &fileSize);
+               }
+               return caller.save(target) ? 0 : 1;
+           }) == 0;
+}
+
+// A file overwritten in place is checked against the size limit before its
+// first byte changes: nothing of the old file is torn.
+TEST(Writers, InPlaceSaveOverTheFileSizeLimitKeepsTheOldFile) {
+    runMatrix(
+        [](scratch::Folder& folder, const std::string& old) {
+            const std::string target = folder / "target";
+            scratch::putFile(target, old);
+            ::chmod(target.c_str(), 0666);
+            ::chmod(folder.path().c_str(), 0555);
+            return target;
+        },
+        false,
+        [](const Caller& caller, const std::string& target) {
+            return saveAsUser(caller, target, caller.minSize / 2);
+        });
+}
+
+// The same on a full disk, over an old file whose blocks do not hold the new
+// content: the room is reserved before the first byte changes. (Settings
+// and logs fit in the old file's own blocks.)
+TEST(Writers, InPlaceSaveOnAFullDiskKeepsTheOldFile) {
+    for (const Caller& caller : callers) {
+        if (caller.minSize < 3 * 4096)
+            continue;
+        SCOPED_TRACE(caller.name);
+        scratch::Folder folder;
+        const std::string old(5000, 'o');
+        const std::string target = inTmpfs(folder, old, 512 * 1024);
+        if (target.empty())
+            GTEST_SKIP() << skip;
+        ::chmod(target.c_str(), 0666); // the tmpfs's root takes no new file from the user
+        scratch::fillUp(folder.mountPoint() + "/filler");
+        const auto before = scratch::entries(folder.mountPoint());
+        EXPECT_FALSE(saveAsUser(caller, target));
+        EXPECT_EQ(readFile(target), old);
+        EXPECT_EQ(scratch::entries(folder.mountPoint()), before);
+    }
+}
+
 TEST(Writers, FolderAsTargetIsRefused) {
     for (const Caller& caller : callers) {
         scratch::Folder folder;
