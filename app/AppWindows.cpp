@@ -8,6 +8,7 @@
 #include "editor/FavForm.h"
 #include "editor/Suche.h"
 #include "editor/Warnung.h"
+#include "help/HelpWindow.h"
 
 // One line per window, in the order of creation. A window that follows the
 // language switch needs its line here and its rows in the window-text table.
@@ -31,6 +32,7 @@ AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock, ChannelListModel& lis
             dialogs.execDialog(*about);
     };
     editForm.setWarnings(&warnung1, &warnung2, &warnung3, &warnung4);
+    registry_.add(std::make_unique<help::HelpWindow>());
 }
 
 AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock)

@@ -104,6 +104,11 @@ enum class Msg : int {
     VerifyDiffers,     // send --verify: %1 the list file; the differing fields follow
     PortNotOpened,     // %1 the port; the system's reason follows
     PortHeldByProcess, // %1 the process that holds the port's lock
+    // help window: the file's name or the page follows
+    HelpNotChm,
+    HelpDamaged,
+    HelpNoContents,
+    HelpPageMissing,
     Count
 };
 
