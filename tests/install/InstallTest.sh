@@ -24,6 +24,9 @@ LIST
     done
     cat <<LIST
 share/quelvox/help/README
+share/quelvox/help/helpde.chm
+share/quelvox/help/helpen.chm
+share/quelvox/help/helpfr.chm
 share/doc/quelvox/README.md
 share/man/man1/quelvox.1.gz
 share/man/man1/quelvox-cli.1.gz
