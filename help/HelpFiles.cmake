@@ -6,6 +6,7 @@ find_program(QUELVOX_CHMCMD NAMES chmcmd chmcmd-3.2.2)
 set(QUELVOX_HELP_LANGUAGES de en fr)
 set(QUELVOX_HELP_DIR ${PROJECT_BINARY_DIR}/app)
 set(QUELVOX_HELP_FILES)
+set(QUELVOX_HELP_DIR ${QUELVOX_HELP_DIR} PARENT_SCOPE)
 
 if(NOT QUELVOX_CHMCMD)
     message(WARNING "chmcmd not found: the help files helpde.chm, helpen.chm and helpfr.chm "

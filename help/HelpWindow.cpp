@@ -109,12 +109,14 @@ bool HelpWindow::showFile(const QString& path) {
     else if (problem == HelpBook::Problem::NoContents)
         showProblem(i18n::Msg::HelpNoContents, name);
     else
-        openEntry(book_.startPage());
+        openEntry(book_.startPage(), true);
     if (!book_.title().isEmpty())
         setWindowTitle(book_.title());
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
     show();
-    raise();
-    activateWindow();
     tree_->setFocus();
     return true;
 }
@@ -154,17 +156,19 @@ void HelpWindow::fillIndex(const QString& filter) {
     }
 }
 
-void HelpWindow::openEntry(const QString& local) {
+void HelpWindow::openEntry(const QString& local, bool reload) {
     const QString inside = archivePath(local);
     if (inside.isEmpty() || !book_.hasPage(inside)) {
         showProblem(i18n::Msg::HelpPageMissing, local);
         return;
     }
     const QUrl url = HelpPage::urlOf(local);
-    if (problem_.isEmpty() && page_->source() == url)
-        return; // a click and an activation of the same entry
+    const bool shown = problem_.isEmpty() && page_->source() == url;
     problem_.clear();
-    page_->setSource(url);
+    if (!shown)
+        page_->setSource(url);
+    else if (reload)
+        page_->reload(); // the same name in another file
 }
 
 void HelpWindow::showProblem(i18n::Msg slot, const QString& detail) {

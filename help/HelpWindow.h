@@ -42,7 +42,9 @@ public:
 private:
     void fillContents();
     void fillIndex(const QString& filter);
-    void openEntry(const QString& local);
+    // A click and an activation of the same entry load it once; reload loads
+    // it again all the same (the same page name in another file).
+    void openEntry(const QString& local, bool reload = false);
     void showProblem(i18n::Msg slot, const QString& detail);
     void markCurrentEntry();
     i18n::Language shownLanguage() const;
