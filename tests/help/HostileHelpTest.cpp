@@ -120,7 +120,7 @@ TEST(HostileHelp, ChangedBytesAnywhereAreSurvived) {
     const QByteArray good = readAll(builtFile("helpfr.chm"));
     ASSERT_FALSE(good.isEmpty());
     int opened = 0;
-    for (qsizetype at = 0; at < good.size(); at += 53) {
+    for (qsizetype at = 0; at < good.size(); at += 131) {
         QByteArray bad = good;
         bad[at] = char(~bad[at]);
         help::HelpBook book;
