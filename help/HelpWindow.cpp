@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
@@ -28,6 +28,8 @@ HelpWindow::HelpWindow() : LanguageWindow(i18n::Window::HelpWindow, nullptr, Qt:
     QPushButton* contents = shell::button(this, "ContentsButton", {});
     back_->setEnabled(false);
     forward_->setEnabled(false);
+    back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("ContentsTree"));
