@@ -8,7 +8,8 @@ PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
             qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-translations-l10n \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
             clang-14 libclang-rt-14-dev \
-            desktop-file-utils appstream man-db dpkg-dev file lintian
+            desktop-file-utils appstream man-db dpkg-dev file lintian \
+            fp-utils-3.2.2 libchm-dev
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
@@ -49,7 +50,7 @@ run:
 # ./quelvox_<version>_<arch>.deb
 package: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim quelvox_man quelvox_changelog
+	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim quelvox_man quelvox_changelog quelvox_help_chm
 	@rm -f $(BUILD)/quelvox_*.deb quelvox_*.deb
 	@cd $(BUILD) && cpack -G DEB >/dev/null
 	@cp $(BUILD)/quelvox_*.deb .

@@ -7,6 +7,7 @@
 #include "editor/FavForm.h"
 #include "editor/Suche.h"
 #include "editor/Warnung.h"
+#include "help/HelpWindow.h"
 #include "listmodel/ChannelListModel.h"
 
 // One line per window, in the order of creation. A window that follows the
@@ -31,6 +32,7 @@ AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock, ChannelListModel& lis
             dialogs.execDialog(*about);
     };
     editForm.setWarnings(&warnung1, &warnung2, &warnung3, &warnung4);
+    registry_.add(std::make_unique<help::HelpWindow>());
 }
 
 AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock)

@@ -26,7 +26,8 @@ foreach(size ${QUELVOX_ICON_SIZES})
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME quelvox.png)
 endforeach()
 # The help files are looked for here (help/HelpViewer.cpp: ../share/quelvox/help
-# from the executable).
+# from the executable); help/HelpFiles.cmake builds them.
+install(FILES ${QUELVOX_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quelvox/help)
 install(FILES ${packaging}/help-README DESTINATION ${CMAKE_INSTALL_DATADIR}/quelvox/help
     RENAME README)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelvox)
@@ -89,9 +90,8 @@ if(QUELVOX_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), libstdc++6 (>= 12)")
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), libchm1, libstdc++6 (>= 12)")
 endif()
 # Qt's own dialogs follow the program's language with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 include(CPack)

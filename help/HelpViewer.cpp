@@ -1,7 +1,6 @@
 #include "help/HelpViewer.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,7 +15,7 @@ QString& helpFileSlot() {
 }
 
 UrlOpener& openerSlot() {
-    static UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    static UrlOpener opener; // the help window, once it exists
     return opener;
 }
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-// The bridge to the platform's help viewer: opens a compiled-HTML help file
-// (".chm") with the desktop's default viewer.
+// The help adaptor: shows a compiled-HTML help file (".chm") at its table of
+// contents in the program's own help window (help/HelpWindow.h).
 namespace help {
 
 // The program's current help file ("helpde.chm" at start; follows the language).
@@ -22,8 +22,8 @@ QString resolveHelpFile(const QString& name);
 // letter case) of files that exist are opened; returns whether it was.
 bool showContents(const QString& name);
 
-// The call that hands a file to the desktop (QDesktopServices::openUrl by
-// default); tests replace it. Returns the previous one.
+// The call that shows a file: the help window installs itself here while it
+// exists (without one nothing opens); tests replace it. Returns the previous one.
 using UrlOpener = std::function<bool(const QUrl&)>;
 UrlOpener setUrlOpener(UrlOpener opener);
 

@@ -102,6 +102,11 @@ enum class Msg : int {
     PortHeldByProcess, // %1 the process that holds the port's lock
     // the file writer
     OldContentKept, // %1 where the old content of a file that could not be put back is kept
+    // help window: the file's name or the page follows
+    HelpNotChm,
+    HelpDamaged,
+    HelpNoContents,
+    HelpPageMissing,
     Count
 };
 

@@ -274,6 +274,20 @@ constexpr TextRow rows[] = {
     {EditTransponder, "Button1", Caption, 0, nullptr, "Zuweisen", "Assign", "Assigner"},
     {EditTransponder, "Button2", Caption, 0, nullptr, "Abbrechen", "Cancel", "Annuler"},
 
+    // Help window
+    {HelpWindow, "", WindowTitle, 0, nullptr, "Quelvox-Hilfe", "Quelvox Help", "Aide de Quelvox"},
+    {HelpWindow, "BackButton", Caption, 0, nullptr, "Zurück", "Back", "Précédent"},
+    {HelpWindow, "ForwardButton", Caption, 0, nullptr, "Vor", "Forward", "Suivant"},
+    {HelpWindow, "ContentsButton", Caption, 0, nullptr, "Inhalt", "Contents", "Sommaire"},
+    {HelpWindow, "SearchLabel", Caption, 0, nullptr,
+     "Index durchsuchen:", "Search the index:", "Chercher dans l'index :"},
+    {HelpWindow, "ContentsTree", AccessibleName, 0, nullptr, "Inhaltsverzeichnis",
+     "Table of contents", "Table des matières"},
+    {HelpWindow, "SearchEdit", AccessibleName, 0, nullptr, "Suchbegriff", "Search term",
+     "Terme recherché"},
+    {HelpWindow, "IndexList", AccessibleName, 0, nullptr, "Index", "Index", "Index"},
+    {HelpWindow, "HelpPage", AccessibleName, 0, nullptr, "Hilfeseite", "Help page", "Page d'aide"},
+
     // Message slots, in the order of Msg.
     msg(Msg::PortSettingsHeading, nullptr,
         "Aktuelle Port-Einstellungen:", "Current COM-Port Setup:", "Réglages du PORT actuel:"),
@@ -450,6 +464,17 @@ constexpr TextRow rows[] = {
         "utilisé par le processus %1"),
     msg(Msg::OldContentKept, nullptr, "Der alte Inhalt der Datei ist gesichert in %1",
         "The file's old content is kept in %1", "L'ancien contenu du fichier est conservé dans %1"),
+    // help window
+    msg(Msg::HelpNotChm, nullptr, "Diese Datei ist keine Hilfedatei (CHM): ",
+        "This file is not a help file (CHM): ", "Ce fichier n'est pas un fichier d'aide (CHM) : "),
+    msg(Msg::HelpDamaged, nullptr, "Die Hilfedatei ist beschädigt und kann nicht gezeigt werden: ",
+        "The help file is damaged and cannot be shown: ",
+        "Le fichier d'aide est endommagé et ne peut pas être affiché : "),
+    msg(Msg::HelpNoContents, nullptr,
+        "Die Hilfedatei hat kein Inhaltsverzeichnis: ", "The help file has no table of contents: ",
+        "Le fichier d'aide n'a pas de table des matières : "),
+    msg(Msg::HelpPageMissing, nullptr, "Diese Seite fehlt in der Hilfedatei: ",
+        "This page is missing from the help file: ", "Cette page manque dans le fichier d'aide : "),
 };
 
 constexpr std::size_t firstMessageRow() {

@@ -25,6 +25,7 @@ enum class Window {
     Warnung3,
     Warnung4,
     EditTransponder,
+    HelpWindow,
     Messages, // the rows of the message slots
 };
 

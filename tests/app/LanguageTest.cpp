@@ -39,8 +39,8 @@ void expectLanguage(const ui::WindowRegistry& windows, Language language) {
 TEST_F(WindowTest, WindowsAreBuiltOnceInOrder) {
     start();
     using enum i18n::Window;
-    const i18n::Window order[] = {Form1,    Form2,    Suche,   Warnung1, Warnung2,
-                                  Warnung3, Warnung4, FavForm, EditForm, EditTransponder};
+    const i18n::Window order[] = {Form1,    Form2,   Suche,    Warnung1,        Warnung2,  Warnung3,
+                                  Warnung4, FavForm, EditForm, EditTransponder, HelpWindow};
     const auto entries = windows->registry().entries();
     ASSERT_EQ(entries.size(), std::size(order));
     for (std::size_t i = 0; i < entries.size(); ++i) {

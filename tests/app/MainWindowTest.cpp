@@ -347,6 +347,7 @@ TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
 }
 
 TEST_F(WindowTest, HelpFollowsTheLanguage) {
+    start(); // the help window installs itself as the opener
     QList<QUrl> opened;
     auto previous = help::setUrlOpener([&](const QUrl& url) {
         opened.append(url);
@@ -357,7 +358,6 @@ TEST_F(WindowTest, HelpFollowsTheLanguage) {
     ASSERT_TRUE(de.open(QIODevice::WriteOnly));
     de.close();
 
-    start();
     form().Deutsch1Click();
     action("HelpIndex1")->trigger();
     form().Englisch1Click(); // helpen.chm does not exist: nothing opens

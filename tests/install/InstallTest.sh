@@ -24,6 +24,9 @@ LIST
     done
     cat <<LIST
 share/quelvox/help/README
+share/quelvox/help/helpde.chm
+share/quelvox/help/helpen.chm
+share/quelvox/help/helpfr.chm
 share/doc/quelvox/README.md
 share/doc/quelvox/copyright
 share/doc/quelvox/changelog.gz
