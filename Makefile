@@ -1,5 +1,6 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run   - install what is missing, build, start the stand-in receiver and Quelvox
+#                (RECEIVER="..." passes options to it, e.g. RECEIVER="--unplug-after-time 30")
 #   make test  - install what is missing, build with sanitizers, run every test headless
 # and one to install it: make package, then apt install ./quelvox_*.deb
 .PHONY: run test deps build build-test bench package clean
@@ -42,7 +43,7 @@ run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "make run needs a display (DISPLAY or WAYLAND_DISPLAY is not set)."; exit 1; fi
 	@$(MAKE) --no-print-directory build
-	@./tools/run-with-receiver.sh $(BUILD)
+	@./tools/run-with-receiver.sh $(BUILD) $(RECEIVER)
 
 # The Debian package, from the RelWithDebInfo tree of make run (stripped):
 # ./quelvox_<version>_<arch>.deb
