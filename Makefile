@@ -9,7 +9,7 @@ PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
             qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-translations-l10n \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
             clang-14 libclang-rt-14-dev \
-            desktop-file-utils appstream man-db dpkg-dev file
+            desktop-file-utils appstream man-db dpkg-dev file libudev-dev pkg-config
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
