@@ -2,6 +2,7 @@
 
 #include "cli/InterruptWatch.h"
 #include "cli/ListCommands.h"
+#include "cli/PortWait.h"
 #include "serial/TransferWorker.h"
 #include "transfer/TransferPort.h"
 
@@ -53,6 +54,10 @@ std::string parsePortOptions(const std::vector<std::string>& args, const char* c
                 return "--speedup needs a number above 0";
             options.speedup = value;
             ++i;
+        } else if (arg == "--wait-port") {
+            if (!hasValue || !parseWaitSeconds(args[i + 1], options.waitPortSeconds))
+                return "--wait-port needs seconds from 0 to 86400";
+            ++i;
         } else if (arg.rfind("--", 0) == 0 &&
                    std::find(known.begin(), known.end(), arg) == known.end()) {
             return "unknown option '" + arg + "' for " + command;
@@ -80,6 +85,13 @@ ConsoleTransfer::ConsoleTransfer(CliContext& context, const PortOptions& options
       progress_(context.err, isatty(STDERR_FILENO) == 1), display_(progress_, options.device) {}
 
 bool ConsoleTransfer::open() {
+    if (options_.waitPortSeconds >= 0) {
+        const auto device = waitForPort(options_.device, options_.waitPortSeconds,
+                                        SteadyClock::instance(), context_);
+        if (!device)
+            return false;
+        options_.device = *device;
+    }
     try {
         configureTransferPort(port_, options_.device, BaudRate);
         port_.Open();

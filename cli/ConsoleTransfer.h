@@ -23,9 +23,10 @@ struct PortOptions {
     std::string device;
     i18n::Language language = i18n::Language::German;
     double speedup = 1.0; // test option: compresses the worker's pauses, not the read time-outs
+    double waitPortSeconds = -1; // --wait-port: how long open() waits for the port to appear
 };
 
-// Takes --port, --lang and --speedup out of args; the others go to rest
+// Takes --port, --lang, --speedup and --wait-port out of args; the others go to rest
 // (flags named in known are kept with their name). Empty on success, else
 // the one-line complaint.
 std::string parsePortOptions(const std::vector<std::string>& args, const char* command,
@@ -41,7 +42,8 @@ class ConsoleTransfer {
 public:
     ConsoleTransfer(CliContext& context, const PortOptions& options);
 
-    // Configures and opens the port; false (reported) when that fails.
+    // Configures and opens the port (after waiting for it with --wait-port);
+    // false (reported) when that fails.
     bool open();
     // Runs the worker to its end, each new status line printed; false
     // (reported) when the line or the run failed.

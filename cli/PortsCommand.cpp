@@ -2,7 +2,9 @@
 //
 // The serial ports as the main window numbers them, one line each:
 // "COMn<TAB>device path<TAB>description" (the description may be empty).
+// With --watch, the lines of cli/PortWait.h until Ctrl+C.
 #include "cli/CliCommand.h"
+#include "cli/PortWait.h"
 #include "serial/PortList.h"
 
 #include <ostream>
@@ -22,8 +24,10 @@ std::string field(const QString& text) {
 } // namespace
 
 int runPorts(const std::vector<std::string>& args, CliContext& context) {
+    if (args.size() == 1 && args[0] == "--watch")
+        return runPortsWatch(context);
     if (!args.empty())
-        return usageError(context, "ports takes no arguments");
+        return usageError(context, "ports takes no arguments but --watch");
     const QList<SerialPortEntry> ports = PortList::scan();
     if (ports.isEmpty()) {
         context.err << "quelvox-cli: no serial port found\n";

@@ -26,6 +26,7 @@ public:
     explicit DeviceWatch(QStringList extraPaths, QObject* parent = nullptr);
     ~DeviceWatch() override;
 
+    // Start it before the first scan: what comes in between is reported.
     // useUdev false: poll even where udev events would come.
     void start(bool useUdev = true);
     bool watchesUdev() const { return udev_ != nullptr; }
