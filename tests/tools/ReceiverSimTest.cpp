@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <poll.h>
 #include <sys/stat.h>
@@ -413,7 +414,8 @@ TEST(ReceiverSim, UnplugsAndComesBackBehindTheSameLink) {
     };
     int n = 0;
     for (const Case& c : cases) {
-        const std::string link = "unplug-link-" + std::to_string(++n);
+        const std::string link =
+            std::filesystem::current_path().string() + "/unplug-link-" + std::to_string(++n);
         std::vector<std::string> options = c.options;
         options.insert(options.end(), {"--speedup", "20", "--link", link});
         SimProcess sim(options);

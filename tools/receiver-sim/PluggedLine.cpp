@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <unistd.h>
 
 namespace sim {
@@ -20,6 +21,13 @@ PluggedLine::PluggedLine(PtyLine& pty, const SimOptions& options, KeepGoing keep
     linkPath_ = options.linkPath;
     if (linkPath_.empty() && options.unplugMode())
         linkPath_ = "/tmp/receiver-sim-" + std::to_string(::getpid());
+    // The path is handed to programs that may run in another folder.
+    if (!linkPath_.empty() && linkPath_.front() != '/') {
+        std::error_code error;
+        const auto absolute = std::filesystem::absolute(linkPath_, error);
+        if (!error)
+            linkPath_ = absolute.string();
+    }
 }
 
 PluggedLine::~PluggedLine() {
