@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 
+#include <fcntl.h>
 #include <libudev.h>
 
 namespace {
@@ -55,6 +56,9 @@ std::unique_ptr<UdevMonitor> UdevMonitor::open(OnEvent onEvent) {
         udev_unref(context);
         return nullptr;
     }
+    // Draining reads until nothing is left: that must not block the GUI.
+    const int fd = udev_monitor_get_fd(monitor);
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
     return std::make_unique<LibudevMonitor>(context, monitor, std::move(onEvent));
 }
 
