@@ -1,5 +1,6 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run   - install what is missing, build, start the stand-in receiver and Quelvox
+#                (RECEIVER="..." passes options to it, e.g. RECEIVER="--unplug-after-time 30")
 #   make test  - install what is missing, build with sanitizers, run every test headless
 # and one to install it: make package, then apt install ./quelvox_*.deb
 .PHONY: run test deps build build-test bench package clean
@@ -9,7 +10,7 @@ PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
             clang-14 libclang-rt-14-dev \
             desktop-file-utils appstream man-db dpkg-dev file lintian \
-            fp-utils-3.2.2 libchm-dev
+            fp-utils-3.2.2 libchm-dev libudev-dev pkg-config
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
@@ -44,7 +45,7 @@ run:
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@# Only what it starts: not the tests, not the benchmarks.
 	@cmake --build $(BUILD) -j $(JOBS) --target quelvox quelvox-cli receiver-sim
-	@./tools/run-with-receiver.sh $(BUILD)
+	@./tools/run-with-receiver.sh $(BUILD) $(RECEIVER)
 
 # The Debian package, from the RelWithDebInfo tree of make run (stripped):
 # ./quelvox_<version>_<arch>.deb

@@ -2,6 +2,7 @@
 
 #include "cli/InterruptWatch.h"
 #include "cli/ListCommands.h"
+#include "cli/PortWait.h"
 #include "serial/TransferWorker.h"
 #include "transfer/TransferPort.h"
 
@@ -33,7 +34,8 @@ CommandLine transferCommandLine(const char* command, const std::vector<const cha
     return CommandLine(command, flags,
                        {{"port", "--port needs a device (e.g. --port /dev/ttyUSB0)"},
                         languageOption,
-                        {"speedup", "--speedup needs a number above 0"}});
+                        {"speedup", "--speedup needs a number above 0"},
+                        {"wait-port", "--wait-port needs seconds from 0 to 86400"}});
 }
 
 std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& line,
@@ -55,6 +57,9 @@ std::string parsePortOptions(const std::vector<std::string>& args, CommandLine& 
             return "--speedup needs a number above 0";
         options.speedup = value;
     }
+    if (line.isSet("wait-port") &&
+        !parseWaitSeconds(line.value("wait-port"), options.waitPortSeconds))
+        return "--wait-port needs seconds from 0 to 86400";
     return {};
 }
 
@@ -77,6 +82,13 @@ ConsoleTransfer::ConsoleTransfer(CliContext& context, const PortOptions& options
       progress_(context.err, isatty(STDERR_FILENO) == 1), display_(progress_, options.device) {}
 
 bool ConsoleTransfer::open() {
+    if (options_.waitPortSeconds >= 0) {
+        const auto device = waitForPort(options_.device, options_.waitPortSeconds,
+                                        SteadyClock::instance(), context_);
+        if (!device)
+            return false;
+        options_.device = *device;
+    }
     try {
         configureTransferPort(port_, options_.device, BaudRate);
         port_.Open();

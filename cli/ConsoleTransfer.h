@@ -24,10 +24,11 @@ struct PortOptions {
     std::string device;
     i18n::Language language = i18n::Language::German;
     double speedup = 1.0; // test option: compresses the worker's pauses, not the read time-outs
+    double waitPortSeconds = -1; // --wait-port: how long open() waits for the port to appear
 };
 
-// The options of a transfer command: --port, --lang, --speedup and its own
-// flags.
+// The options of a transfer command: --port, --lang, --speedup, --wait-port
+// and its own flags.
 CommandLine transferCommandLine(const char* command, const std::vector<const char*>& flags = {});
 // Parses args with line, the port options into options (the flags and file
 // names stay in line). Empty on success, else the one-line complaint.
@@ -44,7 +45,8 @@ class ConsoleTransfer {
 public:
     ConsoleTransfer(CliContext& context, const PortOptions& options);
 
-    // Configures and opens the port; false (reported) when that fails.
+    // Configures and opens the port (after waiting for it with --wait-port);
+    // false (reported) when that fails.
     bool open();
     // Runs the worker to its end, each new status line printed; false
     // (reported) when the line or the run failed.

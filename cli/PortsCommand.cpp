@@ -2,8 +2,10 @@
 //
 // The serial ports as the main window numbers them, one line each:
 // "COMn<TAB>device path<TAB>description" (the description may be empty).
+// With --watch, the lines of cli/PortWait.h until Ctrl+C.
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/PortWait.h"
 #include "serial/PortList.h"
 
 #include <ostream>
@@ -23,11 +25,13 @@ std::string field(const QString& text) {
 } // namespace
 
 int runPorts(const std::vector<std::string>& args, CliContext& context) {
-    CommandLine line("ports", {});
+    CommandLine line("ports", {"watch"});
     if (const std::string complaint = line.parse(args); !complaint.empty())
         return usageError(context, complaint);
     if (!line.files().empty())
-        return usageError(context, "ports takes no arguments");
+        return usageError(context, "ports takes no arguments but --watch");
+    if (line.isSet("watch"))
+        return runPortsWatch(context);
     const QList<SerialPortEntry> ports = PortList::scan();
     if (ports.isEmpty()) {
         context.err << "quelvox-cli: no serial port found\n";

@@ -1,10 +1,11 @@
 #include "serial/PortList.h"
 
-#include <QSerialPortInfo>
+#include "ports/PortNumbering.h"
+#include "ports/SystemDevices.h"
+
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -15,6 +16,7 @@ struct ScanState {
     bool scanned = false;
     QList<SerialPortEntry> ports;
     PortList::SystemPorts systemPorts;
+    PortNumbering numbering;
 };
 
 ScanState& state() {
@@ -22,12 +24,14 @@ ScanState& state() {
     return instance;
 }
 
-QList<SerialPortEntry> qtPorts() {
-    QList<SerialPortEntry> ports;
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const auto& info : infos)
-        ports.append({QString(), info.systemLocation(), info.description()});
-    return ports;
+QList<PortDevice> providedPorts(const PortList::SystemPorts& provider) {
+    QList<PortDevice> devices;
+    for (const SerialPortEntry& entry : provider())
+        devices.append(
+            {entry.devicePath, entry.description, entry.identity, nodeKind(entry.devicePath)});
+    std::sort(devices.begin(), devices.end(),
+              [](const PortDevice& a, const PortDevice& b) { return a.path < b.path; });
+    return devices;
 }
 
 QList<SerialPortEntry> collectPorts() {
@@ -36,21 +40,17 @@ QList<SerialPortEntry> collectPorts() {
         std::lock_guard lock(state().mutex);
         provider = state().systemPorts;
     }
-    QList<SerialPortEntry> ports = provider ? provider() : qtPorts();
-    // The system reports devices in no promised order; sorting by path keeps
-    // COMn pointing at the same device from one scan to the next.
-    std::sort(ports.begin(), ports.end(), [](const SerialPortEntry& a, const SerialPortEntry& b) {
-        return a.devicePath < b.devicePath;
-    });
-
-    const char* extra = std::getenv("QUELVOX_EXTRA_PORTS");
-    if (extra != nullptr) {
-        const auto paths = QString::fromLocal8Bit(extra).split(u':', Qt::SkipEmptyParts);
-        for (const auto& path : paths)
-            ports.append({QString(), path, QString()});
+    QList<PortDevice> devices = provider ? providedPorts(provider) : SystemDevices::machinePorts();
+    devices.append(SystemDevices::existingExtraPorts(SystemDevices::extraPaths()));
+    QList<PortNumbering::Numbered> numbered;
+    {
+        std::lock_guard lock(state().mutex);
+        numbered = state().numbering.update(devices);
     }
-    for (qsizetype i = 0; i < ports.size(); ++i)
-        ports[i].name = QStringLiteral("COM%1").arg(i + 1);
+    QList<SerialPortEntry> ports;
+    for (const auto& [number, device] : numbered)
+        ports.append({QStringLiteral("COM%1").arg(number), device.path, device.description,
+                      device.identity});
     return ports;
 }
 
@@ -69,6 +69,7 @@ PortList::SystemPorts PortList::setSystemPorts(SystemPorts provider) {
     auto& s = state();
     std::lock_guard lock(s.mutex);
     std::swap(s.systemPorts, provider);
+    s.numbering = PortNumbering();
     return provider;
 }
 
@@ -76,10 +77,13 @@ QString PortList::devicePathFor(int portNumber) {
     auto& s = state();
     {
         std::lock_guard lock(s.mutex);
-        if (s.scanned)
-            return portNumber >= 1 && portNumber <= s.ports.size()
-                       ? s.ports[portNumber - 1].devicePath
-                       : QString();
+        if (s.scanned) {
+            const QString name = QStringLiteral("COM%1").arg(portNumber);
+            for (const SerialPortEntry& port : s.ports)
+                if (port.name == name)
+                    return port.devicePath;
+            return QString();
+        }
     }
     scan();
     return devicePathFor(portNumber);

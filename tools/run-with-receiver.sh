@@ -42,6 +42,9 @@ fi
 cat <&3 >/dev/null &
 
 echo "Stand-in receiver on $device."
+if [ -L "$device" ]; then
+    echo "To pull its plug: kill -USR1 $sim_pid (it comes back by itself)."
+fi
 export QUELVOX_EXTRA_PORTS="$device${QUELVOX_EXTRA_PORTS:+:$QUELVOX_EXTRA_PORTS}"
 "$(dirname "$0")/demo-settings.sh" "$demo" "$cli" "$device" || true
 "$cli" ports | awk -F '\t' -v device="$device" \

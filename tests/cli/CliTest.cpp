@@ -342,22 +342,30 @@ TEST_F(CliTest, ReorderLikeAReferenceAndDiff) {
 TEST(CliPorts, ListsSystemPortsThenExtraPathsNumberedInOrder) {
     // The machine's own ports come first, whatever they are; the extra paths
     // follow in the order given, empty entries skipped.
+    // Only paths that exist are listed.
+    QTemporaryDir dir;
+    const QByteArray a = dir.filePath("quelvox-a").toLocal8Bit();
+    const QByteArray b = dir.filePath("quelvox-b").toLocal8Bit();
+    QFile(a).open(QIODevice::WriteOnly);
+    QFile(b).open(QIODevice::WriteOnly);
+    const QByteArray missing = dir.filePath("quelvox-missing").toLocal8Bit();
     const CliRun system = runCli({"ports"});
     const auto systemLines = QString::fromStdString(system.out).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(system.exitCode, systemLines.isEmpty() ? 1 : 0) << system.err;
     const struct {
-        const char* extra;
+        QByteArray extra;
         QStringList paths;
     } cases[] = {
-        {"/tmp/quelvox-a", {"/tmp/quelvox-a"}},
-        {"/tmp/quelvox-b::/tmp/quelvox-a:", {"/tmp/quelvox-b", "/tmp/quelvox-a"}},
+        {a, {a}},
+        {b + "::" + missing + ":" + a + ":", {b, a}},
         {":", {}},
     };
     for (const auto& c : cases) {
-        const CliRun run = runCli({"ports"}, c.extra);
+        const CliRun run = runCli({"ports"}, c.extra.constData());
         const auto lines = QString::fromStdString(run.out).split(u'\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(lines.size(), systemLines.size() + c.paths.size()) << c.extra << run.out;
-        EXPECT_EQ(run.exitCode, lines.isEmpty() ? 1 : 0) << c.extra;
+        ASSERT_EQ(lines.size(), systemLines.size() + c.paths.size())
+            << c.extra.constData() << run.out;
+        EXPECT_EQ(run.exitCode, lines.isEmpty() ? 1 : 0) << c.extra.constData();
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QStringList fields = lines[i].split(u'\t');
             ASSERT_EQ(fields.size(), 3) << lines[i].toStdString();
@@ -368,7 +376,7 @@ TEST(CliPorts, ListsSystemPortsThenExtraPathsNumberedInOrder) {
                 EXPECT_EQ(fields[1] + u'\t' + fields[2], c.paths[i - systemLines.size()] + u'\t');
         }
     }
-    const CliRun wrong = runCli({"ports", "extra"}, "/tmp/quelvox-a");
+    const CliRun wrong = runCli({"ports", "extra"}, a.constData());
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.out.empty());
 }

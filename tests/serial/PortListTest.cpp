@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cstdlib>
 
 TEST(PortList, SystemPortsSortedThenExtraPaths) {
@@ -13,13 +16,20 @@ TEST(PortList, SystemPortsSortedThenExtraPaths) {
                                       {"", "/dev/ttyUSB0", "adapter A"},
                                       {"", "/dev/ttyACM0", "modem"}};
     });
-    setenv("QUELVOX_EXTRA_PORTS", "/tmp/quelvox-a::/tmp/quelvox-b", 1);
+    // Extra paths are listed only while they exist.
+    QTemporaryDir dir;
+    const QString a = dir.filePath("quelvox-a");
+    const QString b = dir.filePath("quelvox-b");
+    QFile(a).open(QIODevice::WriteOnly);
+    QFile(b).open(QIODevice::WriteOnly);
+    const QString missing = dir.filePath("quelvox-missing");
+    setenv("QUELVOX_EXTRA_PORTS", (a + "::" + missing + ":" + b).toLocal8Bit().constData(), 1);
     const auto ports = PortList::scan();
     unsetenv("QUELVOX_EXTRA_PORTS");
     PortList::setSystemPorts(previous);
 
-    const QStringList expected = {"/dev/ttyACM0", "/dev/ttyS0",     "/dev/ttyUSB0",
-                                  "/dev/ttyUSB1", "/tmp/quelvox-a", "/tmp/quelvox-b"};
+    const QStringList expected = {
+        "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB1", a, b};
     ASSERT_EQ(ports.size(), expected.size());
     for (qsizetype i = 0; i < ports.size(); ++i) {
         EXPECT_EQ(ports[i].name, QStringLiteral("COM%1").arg(i + 1));
@@ -29,8 +39,8 @@ TEST(PortList, SystemPortsSortedThenExtraPaths) {
     EXPECT_EQ(ports[3].description, "adapter B");
 
     // The port number resolves through the last scan.
-    EXPECT_EQ(PortList::devicePathFor(5), "/tmp/quelvox-a");
-    EXPECT_EQ(PortList::devicePathFor(6), "/tmp/quelvox-b");
+    EXPECT_EQ(PortList::devicePathFor(5), a);
+    EXPECT_EQ(PortList::devicePathFor(6), b);
     EXPECT_EQ(PortList::devicePathFor(7), "");
     EXPECT_EQ(PortList::devicePathFor(0), "");
     EXPECT_EQ(PortList::devicePathFor(-1), "");
@@ -38,5 +48,5 @@ TEST(PortList, SystemPortsSortedThenExtraPaths) {
     TCommPort port;
     port.SetPort("6");
     EXPECT_EQ(port.portName(), "COM6");
-    EXPECT_EQ(port.devicePath(), "/tmp/quelvox-b");
+    EXPECT_EQ(port.devicePath(), QFile::encodeName(b).toStdString());
 }

@@ -51,11 +51,15 @@ TEST(DemoSettings, SelectsTheStandInReceiverUntilTheUserSaves) {
     const QString demo = dir.filePath(QStringLiteral("demo"));
     const QString dat = demo + QStringLiteral("/Quelvox.dat");
     const int first = firstExtraPort();
+    // Extra ports are listed only while their paths exist.
+    const QString other = dir.filePath(QStringLiteral("quelvox-other"));
+    const QString sim = dir.filePath(QStringLiteral("quelvox-sim"));
+    QFile(other).open(QIODevice::WriteOnly);
+    QFile(sim).open(QIODevice::WriteOnly);
     ASSERT_LE(first + 1, 19) << "too many serial ports on this machine for the port menu";
 
     // First run: the stand-in receiver is the second extra port.
-    ASSERT_EQ(runScript(demo, "/tmp/quelvox-other:/tmp/quelvox-sim", "/tmp/quelvox-sim").exitCode,
-              0);
+    ASSERT_EQ(runScript(demo, other + u':' + sim, sim).exitCode, 0);
     std::optional<Settings> settings = Settings::read(dat);
     ASSERT_TRUE(settings);
     EXPECT_EQ(contents(dat).size(), Settings::FileSize);
@@ -66,7 +70,7 @@ TEST(DemoSettings, SelectsTheStandInReceiverUntilTheUserSaves) {
     EXPECT_EQ(settings->CommentText, "");
 
     // Still the file written here: it follows the receiver to its new number.
-    ASSERT_EQ(runScript(demo, "/tmp/quelvox-sim", "/tmp/quelvox-sim").exitCode, 0);
+    ASSERT_EQ(runScript(demo, sim, sim).exitCode, 0);
     ASSERT_TRUE(settings = Settings::read(dat));
     EXPECT_EQ(settings->PortNumber, first);
 
@@ -74,14 +78,13 @@ TEST(DemoSettings, SelectsTheStandInReceiverUntilTheUserSaves) {
     settings->LanguageId = 1;
     ASSERT_EQ(settings->write(dat), Settings::SaveResult::Saved);
     const QByteArray saved = contents(dat);
-    EXPECT_EQ(runScript(demo, "/tmp/quelvox-other:/tmp/quelvox-sim", "/tmp/quelvox-sim").exitCode,
-              0);
+    EXPECT_EQ(runScript(demo, other + u':' + sim, sim).exitCode, 0);
     EXPECT_EQ(contents(dat), saved);
 
     // A device that is not among the ports: said so, nothing written.
     const QString fresh = dir.filePath(QStringLiteral("fresh"));
-    const ScriptRun missing = runScript(fresh, "/tmp/quelvox-other", "/tmp/quelvox-sim");
+    const ScriptRun missing = runScript(fresh, other, sim);
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.out.contains(QStringLiteral("/tmp/quelvox-sim")));
+    EXPECT_TRUE(missing.out.contains(sim));
     EXPECT_FALSE(QFile::exists(fresh + QStringLiteral("/Quelvox.dat")));
 }

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -393,6 +395,53 @@ TEST(ReceiverSim, ThrottledFileTakesTheLineTime) {
     const double wire = static_cast<double>(file.size()) / 11520.0;
     EXPECT_GT(seconds, 0.9 * wire);
     EXPECT_LT(seconds, 1.3 * wire + 2.8); // plus the 2 s of silence that end the file
+}
+
+bool linkExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// Unplugged, the pseudo-terminal and its link vanish; replugged, a new one
+// answers behind the same link.
+TEST(ReceiverSim, UnplugsAndComesBackBehindTheSameLink) {
+    struct Case {
+        std::vector<std::string> options;
+        bool bySignal;
+        std::size_t bytesBeforeUnplug; // 0: the whole menu, then silence
+    };
+    const Case cases[] = {
+        {{"--unplug-after", "10", "--replug-after", "0.3"}, false, 10},
+        {{"--unplug-after-time", "0.5", "--replug-after", "0.3"}, false, 0},
+        {{"--replug-after", "0.3"}, true, 0},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string link =
+            std::filesystem::current_path().string() + "/unplug-link-" + std::to_string(++n);
+        std::vector<std::string> options = c.options;
+        options.insert(options.end(), {"--speedup", "20", "--link", link});
+        SimProcess sim(options);
+        ASSERT_EQ(sim.devicePath(), link);
+        {
+            Line line(link);
+            const std::string first = line.ask("400\r\n");
+            if (c.bytesBeforeUnplug > 0)
+                EXPECT_EQ(first.size(), c.bytesBeforeUnplug) << link;
+            else
+                EXPECT_NE(first.find("Upload Ch_Data"), std::string::npos) << link;
+            if (c.bySignal)
+                ::kill(sim.pid(), SIGUSR1);
+            line.collect(3000, 3000);
+            EXPECT_TRUE(line.hungUp()) << link;
+            EXPECT_FALSE(linkExists(link)) << link;
+        }
+        for (int waited = 0; waited < 3000 && !linkExists(link); waited += 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_TRUE(linkExists(link)) << link;
+        Line again(link);
+        EXPECT_NE(again.ask("400\r\n").find("Upload Ch_Data"), std::string::npos) << link;
+    }
 }
 
 } // namespace

@@ -21,6 +21,8 @@ const char* usageText() {
            "                       lists as list1.lst, list2.lst, ..., software as\n"
            "                       file1.app, file2.app, ...\n"
            "  --exit-on-stdin-eof  end when standard input closes\n"
+           "  --link PATH          make PATH a symbolic link to the pseudo-terminal and\n"
+           "                       print PATH instead of the device; SIGUSR1 unplugs\n"
            "fault modes:\n"
            "  --silent             never answer\n"
            "  --noise              print unrelated text without end\n"
@@ -36,7 +38,14 @@ const char* usageText() {
            "  --binary-mode        at power-on and after standby, answer the first help\n"
            "                       with \"Send file in binary mode\" and wait for a file\n"
            "  --alter-kept OFFSET  add 1 to this byte of a list before keeping it\n"
-           "                       (146: the first letter of channel 1's name)\n";
+           "                       (146: the first letter of channel 1's name)\n"
+           "  --unplug-after N     unplug after sending N bytes: the pseudo-terminal and\n"
+           "                       its link vanish, as a pulled USB adapter\n"
+           "  --unplug-after-time S  unplug S seconds after being plugged in\n"
+           "  --replug-after M     come back M seconds after unplugging (default 2) as a\n"
+           "                       new pseudo-terminal behind the same link (without\n"
+           "                       --link: /tmp/receiver-sim-PID)\n"
+           "  --unplug-repeat      unplug again after each replug, counting anew\n";
 }
 
 namespace {
@@ -64,6 +73,12 @@ const Number kNumbers[] = {
      [](SimOptions& o, double v) { o.identity = static_cast<int>(v); }},
     {"--alter-kept", 0, 185025, "an offset from 0 to 185025",
      [](SimOptions& o, double v) { o.alterKept = static_cast<long>(v); }},
+    {"--unplug-after", 0, 1e12, "a number from 0",
+     [](SimOptions& o, double v) { o.unplugAfterBytes = static_cast<long>(v); }},
+    {"--unplug-after-time", 0, 1e9, "seconds from 0",
+     [](SimOptions& o, double v) { o.unplugAfterSeconds = v; }},
+    {"--replug-after", 0, 1e9, "seconds from 0",
+     [](SimOptions& o, double v) { o.replugAfter = v; }},
 };
 
 const Number* findNumber(const char* arg) {
@@ -76,10 +91,9 @@ const Number* findNumber(const char* arg) {
 // Options that take a file or folder name.
 std::string SimOptions::*findText(const char* arg) {
     static const std::pair<const char*, std::string SimOptions::*> texts[] = {
-        {"--list", &SimOptions::listFile},
-        {"--transcript", &SimOptions::transcript},
-        {"--received", &SimOptions::receivedFile},
-        {"--store", &SimOptions::storeDir},
+        {"--list", &SimOptions::listFile},         {"--transcript", &SimOptions::transcript},
+        {"--received", &SimOptions::receivedFile}, {"--store", &SimOptions::storeDir},
+        {"--link", &SimOptions::linkPath},
     };
     for (const auto& [name, member] : texts)
         if (std::strcmp(arg, name) == 0)
@@ -109,6 +123,7 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
         {"--binary-mode", &SimOptions::binaryMode},
         {"--throttle", &SimOptions::throttle},
         {"--exit-on-stdin-eof", &SimOptions::exitOnStdinEof},
+        {"--unplug-repeat", &SimOptions::unplugRepeat},
     };
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];

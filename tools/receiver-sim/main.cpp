@@ -1,5 +1,6 @@
 // receiver-sim: a stand-in receiver on a pseudo-terminal, for trying Quelvox and
 // for its integration tests without hardware.
+#include "tools/receiver-sim/PluggedLine.h"
 #include "tools/receiver-sim/PtyLine.h"
 #include "tools/receiver-sim/Receiver.h"
 #include "tools/receiver-sim/SampleList.h"
@@ -16,9 +17,14 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t unplugRequested = 0;
 
 void onStopSignal(int) {
     stopRequested = 1;
+}
+
+void onUnplugSignal(int) {
+    unplugRequested = 1;
 }
 
 void installSignals() {
@@ -29,6 +35,8 @@ void installSignals() {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
+    action.sa_handler = onUnplugSignal;
+    sigaction(SIGUSR1, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 }
 
@@ -62,21 +70,6 @@ bool loadList(const sim::SimOptions& options, std::vector<uint8_t>& list) {
     return true;
 }
 
-class StoppableLine : public sim::ReceiverLine {
-public:
-    explicit StoppableLine(sim::PtyLine& pty) : pty_(pty) {}
-    bool send(const uint8_t* data, std::size_t count) override {
-        return pty_.send(data, count, [] { return stopRequested == 0; });
-    }
-    void waitTaken() override {
-        pty_.waitTaken(std::chrono::seconds(5), [] { return stopRequested == 0; });
-    }
-    void hangUp() override { pty_.hangUp(true); }
-
-private:
-    sim::PtyLine& pty_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -103,15 +96,15 @@ int main(int argc, char** argv) {
 
     installSignals();
     sim::PtyLine pty(options->throttle, options->transcript);
-    std::string slavePath;
-    if (!pty.open(slavePath, error)) {
+    sim::PluggedLine line(pty, *options, [] { return stopRequested == 0; });
+    std::string shownPath;
+    if (!line.open(shownPath, error)) {
         std::fprintf(stderr, "receiver-sim: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%s\n", slavePath.c_str());
+    std::printf("%s\n", shownPath.c_str());
     std::fflush(stdout);
 
-    StoppableLine line(pty);
     sim::Receiver receiver(*options, std::move(list), line);
     receiver.start();
 
@@ -132,6 +125,12 @@ int main(int argc, char** argv) {
                 break;
         }
         receiver.onTick();
+        const bool unplugNow = unplugRequested != 0;
+        unplugRequested = 0;
+        if (!line.onTick(unplugNow, error)) {
+            std::fprintf(stderr, "receiver-sim: %s\n", error.c_str());
+            return 1;
+        }
     }
     return 0;
 }
