@@ -3,10 +3,10 @@
 
 #include "app/Settings.h"
 
-#include "app/ToolIcons.h"
 #include "i18n/WindowTexts.h"
 #include "serial/ComThread.h"
 #include "serial/TermThread.h"
+#include "ui/Icons.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,11 +24,11 @@
 
 namespace {
 
-QToolButton* toolButton(QWidget* panel, const char* name, int x, ToolIcon icon) {
+QToolButton* toolButton(QWidget* panel, const char* name, int x, const char* icon) {
     auto* button = new QToolButton(panel);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(x, 0, 33, 33);
-    button->setIcon(toolIcon(icon));
+    button->setIcon(shell::icon(icon));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);
     return button;
@@ -42,7 +42,7 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
       clock_(clock), portScanner_(&PortList::scan) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(BuiltInCaption));
-    setWindowIcon(toolIcon(ToolIcon::PortReport));
+    setWindowIcon(shell::icon("portreport"));
     resize(800, 560);
     ListPort = std::make_unique<TCommPort>(clock_);
 
@@ -105,16 +105,16 @@ void TForm1::buildToolBar() {
     auto* fixed = new QWidget(Panel1);
     fixed->setObjectName(QStringLiteral("ToolArea"));
     fixed->setFixedSize(640, 33);
-    SpeedButton2 = toolButton(fixed, "SpeedButton2", 0, ToolIcon::Online);
-    SpeedButton1 = toolButton(fixed, "SpeedButton1", 32, ToolIcon::Offline);
-    SpeedButton3 = toolButton(fixed, "SpeedButton3", 64, ToolIcon::Send);
-    SpeedButton4 = toolButton(fixed, "SpeedButton4", 96, ToolIcon::Receive);
-    RedoButton = toolButton(fixed, "RedoButton", 128, ToolIcon::Redo);
-    CancelButton = toolButton(fixed, "CancelButton", 176, ToolIcon::Cancel);
-    AnsichtNeuButton = toolButton(fixed, "AnsichtNeuButton", 224, ToolIcon::ClearView);
-    PortEinstButton = toolButton(fixed, "PortEinstButton", 256, ToolIcon::PortReport);
-    SpeedButton5 = toolButton(fixed, "SpeedButton5", 320, ToolIcon::Editor);
-    PrintButton = toolButton(fixed, "PrintButton", 352, ToolIcon::Print);
+    SpeedButton2 = toolButton(fixed, "SpeedButton2", 0, "online");
+    SpeedButton1 = toolButton(fixed, "SpeedButton1", 32, "offline");
+    SpeedButton3 = toolButton(fixed, "SpeedButton3", 64, "send");
+    SpeedButton4 = toolButton(fixed, "SpeedButton4", 96, "receive");
+    RedoButton = toolButton(fixed, "RedoButton", 128, "redo");
+    CancelButton = toolButton(fixed, "CancelButton", 176, "cancel");
+    AnsichtNeuButton = toolButton(fixed, "AnsichtNeuButton", 224, "clearview");
+    PortEinstButton = toolButton(fixed, "PortEinstButton", 256, "portreport");
+    SpeedButton5 = toolButton(fixed, "SpeedButton5", 320, "editor");
+    PrintButton = toolButton(fixed, "PrintButton", 352, "print");
 
     LabelSend = new QLabel(fixed);
     LabelSend->setObjectName(QStringLiteral("LabelSend"));
