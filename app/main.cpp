@@ -4,6 +4,7 @@
 #include "channellist/ChannelListModel.h"
 #include "fileio/FileWriter.h"
 #include "help/HelpViewer.h"
+#include "serial/Clock.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>

@@ -77,7 +77,7 @@ int failure(CliContext& context, i18n::Msg slot, int exitCode, const std::string
 
 ConsoleTransfer::ConsoleTransfer(CliContext& context, const PortOptions& options)
     : context_(context), options_(options), clock_(options.speedup),
-      progress_(context.err, isatty(STDERR_FILENO) == 1), display_(progress_, options.device) {}
+      progress_(context.err, isatty(STDERR_FILENO) == 1), host(state, progress_, options.device) {}
 
 bool ConsoleTransfer::open() {
     try {
@@ -105,7 +105,7 @@ bool ConsoleTransfer::run(TransferWorker& machine) {
         try {
             while (!machine.Finished()) {
                 machine.Pass();
-                display_.statusChanged(machine.status());
+                host.statusChanged(machine.status());
             }
         } catch (const ECommError& error) {
             runFailure = "serial line " + options_.device + " failed (" + describe(error) + ")";

@@ -104,6 +104,10 @@ enum class Msg : int {
     VerifyDiffers,     // send --verify: %1 the list file; the differing fields follow
     PortNotOpened,     // %1 the port; the system's reason follows
     PortHeldByProcess, // %1 the process that holds the port's lock
+    // main window: closing while a list transfer or an update runs
+    CloseDuringTransfer, // the question
+    CloseAbortTransfer,  // the button that closes all the same
+    CloseKeepTransfer,   // the button that keeps the transfer running
     Count
 };
 

@@ -97,7 +97,7 @@ TEST_F(ListSendTest, ListGoesOutByteIdenticalAfterItsBackup) {
     const QString view = control<QPlainTextEdit>("RichEdit1")->toPlainText();
     EXPECT_TRUE(view.contains(QString::fromUtf8("Liste wurde übernommen")));
     EXPECT_TRUE(view.contains(QStringLiteral("Speichern beendet")));
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
 
     // Repeat: no dialog, the same file again.
     dialogs.clear();
@@ -179,7 +179,7 @@ TEST_F(ListSendTest, ThreeSoftwareFilesInOrder) {
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(listblocks::readFile(store + "/" + stored()[i]), listblocks::bytes(contents[i]));
     EXPECT_TRUE(form().transfer().SoftwareBuffers[0].empty());
-    EXPECT_FALSE(form().updatePort()->IsOpen());
+    EXPECT_FALSE(form().transfers().updatePort()->IsOpen());
     EXPECT_TRUE(QFile::exists(QStringLiteral("logUpdate.txt")));
 
     // Four files, or a list among software files: refused, nothing started.
@@ -200,7 +200,7 @@ TEST_F(ListSendTest, CancelEachTransfer) {
     // latest, right after its image.
     startOn({"--identity", "3"});
     send({file("cancel.lst", listWithIdentity(4, 3))});
-    ASSERT_TRUE(waitFor([this] { return form().loadThread() != nullptr; }, 60000));
+    ASSERT_TRUE(waitFor([this] { return form().transfers().loadThread() != nullptr; }, 60000));
     button("CancelButton")->click();
     ASSERT_TRUE(ended());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{sendFailed});

@@ -240,7 +240,7 @@ TEST_F(WindowTest, TransferCommandsWaitWhileBusy) {
         QStringLiteral("Bitte warten Sie bis der Datentransfer abgeschlossen ist.");
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{wait, wait, wait}));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
-    EXPECT_FALSE(form().terminalOnline());
+    EXPECT_FALSE(form().transfers().terminalOnline());
 }
 
 TEST_F(WindowTest, PrintsTheTerminalViewToPdf) {
@@ -317,10 +317,10 @@ TEST_F(WindowTest, WorkerCallsReachTheGuiThread) {
     std::string name;
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        form().GetComPort(name);
-        form().InsertTerminalText("rx\r\n");
-        form().ShowStatus("status line");
-        form().SetProgress(42);
+        form().workerHost().GetComPort(name);
+        form().workerHost().InsertTerminalText("rx\r\n");
+        form().workerHost().ShowStatus("status line");
+        form().workerHost().SetProgress(42);
         done = true;
     });
     EXPECT_TRUE(waitFor([&] { return done.load(); }));
@@ -341,7 +341,7 @@ TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
     caret.setPosition(2);
     caret.setPosition(4, QTextCursor::KeepAnchor);
     control<QPlainTextEdit>("RichEdit1")->setTextCursor(caret);
-    form().InsertTerminalText("X\xE9"); // Latin-1 e acute
+    form().workerHost().InsertTerminalText("X\xE9"); // Latin-1 e acute
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(), QString::fromUtf8("abXéef"));
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->textCursor().position(), 6);
 }
