@@ -215,3 +215,37 @@ TEST_F(ListSendTest, CancelEachTransfer) {
 }
 
 } // namespace
+
+namespace {
+
+// The backup note of a list send stays on the status line for that send
+// only; a send whose line is lost leaves neither the note nor an older run's
+// log behind.
+TEST_F(ListSendTest, BackupNoteAndLogBelongToTheirOwnRun) {
+    const QString note = i18n::text(i18n::Msg::BackupWritten);
+    startOn({"--identity", "3"});
+    send({file("first.lst", listWithIdentity(4, 3))});
+    ASSERT_TRUE(ended());
+    ASSERT_EQ(dialogs.messageTexts(), QStringList{sent});
+    EXPECT_TRUE(form().statusText().startsWith(note));
+
+    dialogs.clear();
+    send({file("soft.bin", std::vector<uint8_t>(3000, 1))});
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{updateDone});
+    EXPECT_FALSE(form().statusText().startsWith(note));
+
+    // The line goes away in the middle of the next send.
+    listblocks::writeFile(QStringLiteral("logLoad.txt"), std::vector<uint8_t>{'o', 'l', 'd'});
+    dialogs.clear();
+    send({file("second.lst", listWithIdentity(5, 3))});
+    ASSERT_TRUE(waitFor([this] { return form().transfers().loadThread() != nullptr; }, 60000));
+    EXPECT_TRUE(form().statusText().startsWith(note));
+    sim->terminate();
+    ASSERT_TRUE(ended());
+    EXPECT_TRUE(dialogs.messageTexts().contains(sendFailed));
+    EXPECT_FALSE(form().statusText().startsWith(note));
+    EXPECT_NE(listblocks::readFile("logLoad.txt"), QByteArray("old"));
+}
+
+} // namespace

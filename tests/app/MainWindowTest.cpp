@@ -441,3 +441,45 @@ TEST_F(WindowTest, MenuKeysWinOverTheEditControls) {
     QCoreApplication::sendEvent(control<QPlainTextEdit>("RichEdit1"), &override);
     EXPECT_FALSE(override.isAccepted());
 }
+
+// Closing the window (or "Beenden") while a transfer runs asks first; the
+// escape button keeps the transfer and the window. Without a transfer it
+// closes at once.
+TEST_F(WindowTest, ClosingDuringATransferAsksFirst) {
+    writeSettings(1, 115200, 1);
+    start();
+    show(fakePorts({1}));
+    dialogs.clear();
+    form().transfer().UpdateBusy = true;
+    form().close(); // no answer: the escape button
+    ASSERT_EQ(dialogs.count(Kind::Choice), 1);
+    EXPECT_EQ(dialogs.shown.back().caption, QStringLiteral("Quelvox"));
+    EXPECT_EQ(dialogs.shown.back().text, i18n::text(i18n::Msg::CloseDuringTransfer));
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith(QStringLiteral("A transfer is still")));
+    EXPECT_TRUE(form().isVisible());
+
+    form().Beenden1Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 2);
+    EXPECT_TRUE(form().isVisible());
+
+    dialogs.choiceAnswers.push_back(0); // close all the same
+    form().close();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 3);
+    EXPECT_FALSE(form().isVisible());
+
+    form().transfer().UpdateBusy = false;
+    form().show();
+    form().close();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 3);
+    EXPECT_FALSE(form().isVisible());
+}
+
+// Every tool-bar button shows its picture.
+TEST_F(WindowTest, ToolButtonsShowTheirPictures) {
+    start();
+    for (const char* name :
+         {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "RedoButton",
+          "CancelButton", "AnsichtNeuButton", "PortEinstButton", "SpeedButton5", "PrintButton"})
+        EXPECT_FALSE(button(name)->icon().pixmap(24, 24).isNull()) << name;
+}
