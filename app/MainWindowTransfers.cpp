@@ -34,13 +34,14 @@ bool TForm1::TransferGuard(bool repeat) {
 void TForm1::Datenempfangen1Click() {
     if (!TransferGuard(false))
         return;
-    const QString path =
-        dialogs_.saveFileName(this, ui_.SaveDialog1->title, ui_.SaveDialog1->filter, listSuffix);
-    if (path.isEmpty())
-        return;
-    transfer_.ReceiveFileName = path;
-    transfers_.SaveList();
-    transfer_.LastTransfer = TransferState::LastListReceive;
+    // A cancelled dialog keeps the file of the last receive for the repeat.
+    if (const QString path = dialogs_.saveFileName(this, ui_.SaveDialog1->title,
+                                                   ui_.SaveDialog1->filter, listSuffix);
+        !path.isEmpty()) {
+        transfer_.ReceiveFileName = path;
+        transfers_.SaveList();
+        transfer_.LastTransfer = TransferState::LastListReceive;
+    }
 }
 
 void TForm1::Datensenden1Click() {

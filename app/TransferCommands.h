@@ -41,7 +41,6 @@ public:
 
     // The status line, once the window has built it.
     void setStatusLine(QLabel* line) { view_.statusLine = line; }
-    TransferState& state() { return state_; }
     TCommPort* listPort() const { return listPort_.get(); }
     TCommPort* updatePort() const { return updatePort_.get(); }
     TTermThread* termThread() const;
