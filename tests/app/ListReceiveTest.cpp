@@ -35,7 +35,8 @@ protected:
     }
 
     bool transferEnded(int ms = 30000) {
-        return waitFor([this] { return !form().transfer().ListBusy && !form().transfers().comThread(); }, ms);
+        return waitFor(
+            [this] { return !form().transfer().ListBusy && !form().transfers().comThread(); }, ms);
     }
 
     void expectControls(bool transferRunning) {

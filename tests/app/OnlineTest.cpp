@@ -47,7 +47,9 @@ protected:
         qunsetenv("QUELVOX_EXTRA_PORTS");
     }
     bool offline() {
-        return waitFor([this] { return !form().transfers().terminalOnline() && !form().transfers().termThread(); });
+        return waitFor([this] {
+            return !form().transfers().terminalOnline() && !form().transfers().termThread();
+        });
     }
 
     Pty pty;
