@@ -483,3 +483,24 @@ TEST_F(WindowTest, ToolButtonsShowTheirPictures) {
           "CancelButton", "AnsichtNeuButton", "PortEinstButton", "SpeedButton5", "PrintButton"})
         EXPECT_FALSE(button(name)->icon().pixmap(24, 24).isNull()) << name;
 }
+
+// A tool-bar button follows its menu command: a language switch during a
+// transfer (which changes the actions' texts) leaves the held-off buttons off
+// and the menu items on; the button runs the command the menu item runs.
+TEST_F(WindowTest, ToolButtonsFollowTheirCommands) {
+    start();
+    form().EnableControls(false);
+    form().Englisch1Click();
+    EXPECT_FALSE(button("SpeedButton3")->isEnabled() || button("SpeedButton4")->isEnabled() ||
+                 button("SpeedButton2")->isEnabled());
+    EXPECT_TRUE(action("Datensenden1")->isEnabled() && action("OnLine1")->isEnabled());
+    form().EnableControls(true);
+    EXPECT_TRUE(button("SpeedButton3")->isEnabled());
+
+    action("NeueAnzeige1")->setEnabled(false);
+    EXPECT_FALSE(button("AnsichtNeuButton")->isEnabled());
+    action("NeueAnzeige1")->setEnabled(true);
+    control<QPlainTextEdit>("RichEdit1")->setPlainText(QStringLiteral("x"));
+    button("AnsichtNeuButton")->click();
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")->toPlainText().isEmpty());
+}
