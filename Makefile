@@ -6,7 +6,7 @@
 .PHONY: run test deps build build-test bench package clean
 
 PACKAGES := build-essential cmake ninja-build libgtest-dev libbenchmark-dev \
-            qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-translations-l10n \
+            qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-translations-l10n \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core poppler-utils \
             clang-14 libclang-rt-14-dev \
             desktop-file-utils appstream man-db dpkg-dev file lintian \

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ComErrorReport.h"
+#include "app/CommandButtons.h"
 #include "help/HelpViewer.h"
 #include "ui/LanguageTexts.h"
 
@@ -14,13 +15,15 @@
 #include <QToolButton>
 
 void TForm1::EnableControls(bool on) {
-    for (QToolButton* button : {SpeedButton2, SpeedButton3, SpeedButton4, RedoButton})
-        button->setEnabled(on);
-    LetztenTransferwiederholen1->setEnabled(on);
-    CancelButton->setEnabled(!on);
+    // The menu items "Daten senden..." and "Daten empfangen..." (and "On
+    // Line") stay usable; their commands refuse while a transfer runs.
+    for (QToolButton* button : {ui_.SpeedButton2, ui_.SpeedButton3, ui_.SpeedButton4})
+        holdOff(button, !on);
+    ui_.LetztenTransferwiederholen1->setEnabled(on); // and RedoButton with it
+    ui_.Cancel->setEnabled(!on);
     // The cancel button stays out of the way while nothing runs, but a
     // running transfer must be stoppable from the window (also with Esc).
-    CancelButton->setVisible(!on);
+    ui_.CancelButton->setVisible(!on);
 }
 
 void TForm1::ShowComError(int code) {
@@ -29,25 +32,21 @@ void TForm1::ShowComError(int code) {
 
 void TForm1::PortEinstellung1Click() {
     FormShow();
-    if (OnLine1->isChecked())
+    if (ui_.OnLine1->isChecked())
         setOnlineStatus();
 }
 
 void TForm1::NeueAnzeige1Click() {
-    RichEdit1->clear();
+    ui_.RichEdit1->clear();
 }
 
 void TForm1::Drucken1Click() {
     QPrinter printer;
     if (!dialogs_.printDialog(this, printer))
         return;
-    printTerminalView(printer);
-}
-
-void TForm1::printTerminalView(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Quelvox"));
     printer.setCreator(QStringLiteral("Quelvox"));
-    RichEdit1->print(&printer);
+    ui_.RichEdit1->print(&printer);
 }
 
 void TForm1::HelpIndex1Click() {
@@ -69,24 +68,24 @@ void TForm1::SpeedButton5Click() {
 }
 
 void TForm1::Englisch1Click() {
-    switchLanguage(&ui::applyEnglishTexts, Englisch1, "helpen.chm");
+    switchLanguage(&ui::applyEnglishTexts, ui_.Englisch1, "helpen.chm");
 }
 
 void TForm1::Deutsch1Click() {
-    switchLanguage(&ui::applyGermanTexts, Deutsch1, "helpde.chm");
+    switchLanguage(&ui::applyGermanTexts, ui_.Deutsch1, "helpde.chm");
 }
 
 void TForm1::Franzsisch1Click() {
-    switchLanguage(&ui::applyFrenchTexts, Franzsisch1, "helpfr.chm");
+    switchLanguage(&ui::applyFrenchTexts, ui_.Franzsisch1, "helpfr.chm");
 }
 
 void TForm1::switchLanguage(LanguageRoutine applyTexts, QAction* item, const char* helpFile) {
     const struct {
         QAction* item;
         i18n::Language language;
-    } choices[] = {{Englisch1, i18n::Language::English},
-                   {Deutsch1, i18n::Language::German},
-                   {Franzsisch1, i18n::Language::French}};
+    } choices[] = {{ui_.Englisch1, i18n::Language::English},
+                   {ui_.Deutsch1, i18n::Language::German},
+                   {ui_.Franzsisch1, i18n::Language::French}};
     for (const auto& choice : choices) {
         choice.item->setChecked(choice.item == item);
         if (choice.item == item)
@@ -98,6 +97,8 @@ void TForm1::switchLanguage(LanguageRoutine applyTexts, QAction* item, const cha
 }
 
 void TForm1::Beenden1Click() {
+    if (!closingMayAbortTransfer())
+        return;
     // A request: the loop ends once the current event is done.
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }

@@ -1,99 +1,56 @@
-// Construction of the main window: tool bar, terminal view, status line.
-#include "app/MainWindow.h"
+// The main window's tool bar, terminal view and status line.
+#include "app/MainWindowControls.h"
 
-#include "app/Settings.h"
-
-#include "app/ToolIcons.h"
+#include "app/CommandButtons.h"
 #include "i18n/WindowTexts.h"
-#include "serial/ComThread.h"
-#include "serial/TermThread.h"
+#include "ui/Icons.h"
+#include "ui/ShellBuilder.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-QToolButton* toolButton(QWidget* panel, const char* name, int x, ToolIcon icon) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, 0, 33, 33);
-    button->setIcon(toolIcon(icon));
+// A tool-bar button at its design position, bound to its command.
+QToolButton* commandButton(QWidget* area, const char* name, int x, const char* icon,
+                           QAction* command) {
+    QToolButton* button = shell::toolButton(area, name, {});
+    button->move(x, 0);
+    button->setIcon(shell::icon(icon));
     button->setIconSize(QSize(24, 24));
-    button->setAutoRaise(true);
+    bindToCommand(button, command);
     return button;
 }
 
 } // namespace
 
-TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& windows,
-               QWidget* parent)
-    : LanguageWindow(i18n::Window::Form1, parent), windows_(windows), dialogs_(dialogs),
-      clock_(clock), portScanner_(&PortList::scan) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(BuiltInCaption));
-    setWindowIcon(toolIcon(ToolIcon::PortReport));
-    resize(800, 560);
-    ListPort = std::make_unique<TCommPort>(clock_);
-
-    auto* central = new QWidget(this);
+void MainWindowControls::build(QMainWindow& window) {
+    auto* central = new QWidget(&window);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    setCentralWidget(central);
-    buildToolBar();
-    buildTerminalView();
-    buildMenus();
+    window.setCentralWidget(central);
+    buildMenus(window);
+    buildToolBar(*central);
+    buildTerminalView(*central);
 
-    StatusBar1 = new QLabel(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->addWidget(StatusBar1, 1);
+    StatusBar1 = shell::label(&window, "StatusBar1", {});
+    window.statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    window.statusBar()->addWidget(StatusBar1, 1);
 
-    OpenDialog1 = new i18n::DialogTexts(QStringLiteral("OpenDialog1"), this, {}, {});
-    SaveDialog1 = new i18n::DialogTexts(QStringLiteral("SaveDialog1"), this, {}, {});
-
-    applyStartupTexts();
-    connectCommands();
-    installCommErrorNotifier();
-    readSettings();
-    transfer_.LastTransfer = TransferState::NoTransfer;
+    OpenDialog1 = new i18n::DialogTexts(QStringLiteral("OpenDialog1"), &window, {}, {});
+    SaveDialog1 = new i18n::DialogTexts(QStringLiteral("SaveDialog1"), &window, {}, {});
 }
 
-TForm1::~TForm1() {
-    // Every worker, the terminal's included, is a child of this window: it is
-    // released from any call it waits in, cancelled and waited for.
-    stopTransferWorkers();
-    ECommError::setNotifier(nullptr);
-    if (ListPort && ListPort->IsOpen()) {
-        try {
-            ListPort->Close();
-        } catch (const ECommError&) {
-            // The device is gone; nothing left to release.
-        }
-    }
-}
-
-TTermThread* TForm1::termThread() const {
-    return TermThread;
-}
-
-TComThread* TForm1::comThread() const {
-    return ComThread;
-}
-
-void TForm1::buildToolBar() {
-    Panel1 = new QWidget(centralWidget());
+void MainWindowControls::buildToolBar(QWidget& central) {
+    Panel1 = new QWidget(&central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(33);
     auto* row = new QHBoxLayout(Panel1);
@@ -105,19 +62,18 @@ void TForm1::buildToolBar() {
     auto* fixed = new QWidget(Panel1);
     fixed->setObjectName(QStringLiteral("ToolArea"));
     fixed->setFixedSize(640, 33);
-    SpeedButton2 = toolButton(fixed, "SpeedButton2", 0, ToolIcon::Online);
-    SpeedButton1 = toolButton(fixed, "SpeedButton1", 32, ToolIcon::Offline);
-    SpeedButton3 = toolButton(fixed, "SpeedButton3", 64, ToolIcon::Send);
-    SpeedButton4 = toolButton(fixed, "SpeedButton4", 96, ToolIcon::Receive);
-    RedoButton = toolButton(fixed, "RedoButton", 128, ToolIcon::Redo);
-    CancelButton = toolButton(fixed, "CancelButton", 176, ToolIcon::Cancel);
-    AnsichtNeuButton = toolButton(fixed, "AnsichtNeuButton", 224, ToolIcon::ClearView);
-    PortEinstButton = toolButton(fixed, "PortEinstButton", 256, ToolIcon::PortReport);
-    SpeedButton5 = toolButton(fixed, "SpeedButton5", 320, ToolIcon::Editor);
-    PrintButton = toolButton(fixed, "PrintButton", 352, ToolIcon::Print);
+    SpeedButton2 = commandButton(fixed, "SpeedButton2", 0, "online", OnLine1);
+    SpeedButton1 = commandButton(fixed, "SpeedButton1", 32, "offline", OffLine1);
+    SpeedButton3 = commandButton(fixed, "SpeedButton3", 64, "send", Datensenden1);
+    SpeedButton4 = commandButton(fixed, "SpeedButton4", 96, "receive", Datenempfangen1);
+    RedoButton = commandButton(fixed, "RedoButton", 128, "redo", LetztenTransferwiederholen1);
+    CancelButton = commandButton(fixed, "CancelButton", 176, "cancel", Cancel);
+    AnsichtNeuButton = commandButton(fixed, "AnsichtNeuButton", 224, "clearview", NeueAnzeige1);
+    PortEinstButton = commandButton(fixed, "PortEinstButton", 256, "portreport", PortEinstellung1);
+    SpeedButton5 = commandButton(fixed, "SpeedButton5", 320, "editor", SenderlistenEditor1);
+    PrintButton = commandButton(fixed, "PrintButton", 352, "print", Drucken1);
 
-    LabelSend = new QLabel(fixed);
-    LabelSend->setObjectName(QStringLiteral("LabelSend"));
+    LabelSend = shell::label(fixed, "LabelSend", {});
     LabelSend->setGeometry(408, 0, 30, 33);
     MaskEdit1 = new QLineEdit(fixed);
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
@@ -136,22 +92,17 @@ void TForm1::buildToolBar() {
     row->addWidget(fixed);
     row->addStretch(1);
     row->addWidget(ProgressBar1, 0, Qt::AlignVCenter);
-    static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(Panel1);
+    static_cast<QVBoxLayout*>(central.layout())->addWidget(Panel1);
 
-    SpeedButton1->setEnabled(false);
-    RedoButton->setEnabled(false);
-    CancelButton->setEnabled(false);
     CancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
-    CancelButton->hide();
-    PrintButton->hide();
-    LabelSend->hide();
-    MaskEdit1->hide();
-    CBoxPortName->hide();
-    MaskEdit1->installEventFilter(this);
+    for (QWidget* hidden : {static_cast<QWidget*>(CancelButton), static_cast<QWidget*>(PrintButton),
+                            static_cast<QWidget*>(LabelSend), static_cast<QWidget*>(MaskEdit1),
+                            static_cast<QWidget*>(CBoxPortName)})
+        hidden->hide();
 }
 
-void TForm1::buildTerminalView() {
-    RichEdit1 = new QPlainTextEdit(centralWidget());
+void MainWindowControls::buildTerminalView(QWidget& central) {
+    RichEdit1 = new QPlainTextEdit(&central);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette colours = RichEdit1->palette();
@@ -161,6 +112,5 @@ void TForm1::buildTerminalView() {
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     RichEdit1->setFont(font);
-    RichEdit1->installEventFilter(this);
-    static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(RichEdit1, 1);
+    static_cast<QVBoxLayout*>(central.layout())->addWidget(RichEdit1, 1);
 }

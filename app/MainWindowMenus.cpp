@@ -1,145 +1,83 @@
-// The main window's menus and the wiring of its commands.
-#include "app/MainWindow.h"
+// The main window's menus: one action per command.
+#include "app/MainWindowControls.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QToolButton>
+#include "ui/ShellBuilder.h"
+
+#include <QMainWindow>
 
 namespace {
 
-QMenu* namedMenu(QMenuBar* bar, const char* name) {
-    QMenu* menu = bar->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
+QAction* checkable(QAction* action, bool checked = false) {
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
 }
 
-QMenu* namedSubmenu(QMenu* parent, const char* name) {
-    QMenu* menu = parent->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-// A menu command. Check marks are the handlers' business, as in the menus'
-// design: the automatic toggle of a checkable item is undone first.
-template <typename Fn> void onTriggered(QAction* item, QObject* context, Fn handler) {
-    QObject::connect(item, &QAction::triggered, context, [item, handler] {
-        if (item->isCheckable())
-            item->setChecked(!item->isChecked());
-        handler();
-    });
-}
-
-QAction* namedItem(QMenu* menu, const char* name, QKeySequence key = {}) {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
+QAction* withKey(QAction* action, const QKeySequence& key) {
     action->setShortcut(key);
     return action;
 }
 
 } // namespace
 
-void TForm1::buildMenus() {
-    QMenuBar* bar = menuBar();
-    Programm1 = namedMenu(bar, "Programm1");
-    EinstellungenSpeichern1 = namedItem(Programm1, "EinstellungenSpeichern1");
-    Beenden1 = namedItem(Programm1, "Beenden1");
+void MainWindowControls::buildMenus(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    Programm1 = shell::menu(bar, "Programm1", {});
+    EinstellungenSpeichern1 = shell::item(Programm1, "EinstellungenSpeichern1", {});
+    Beenden1 = shell::item(Programm1, "Beenden1", {});
 
-    Einstellungen1 = namedMenu(bar, "Einstellungen1");
-    buildPortMenu(Einstellungen1);
-    Baudrate = namedSubmenu(Einstellungen1, "Baudrate");
-    N115200 = namedItem(Baudrate, "N115200");
-    N115200->setCheckable(true);
-    N115200->setChecked(true);
+    Einstellungen1 = shell::menu(bar, "Einstellungen1", {});
+    buildPortMenu();
+    Baudrate = shell::submenu(Einstellungen1, "Baudrate", {});
+    N115200 = checkable(shell::item(Baudrate, "N115200", {}), true);
     N115200->setEnabled(false);
-    System1 = namedSubmenu(Einstellungen1, "System1");
+    System1 = shell::submenu(Einstellungen1, "System1", {});
     System1->menuAction()->setVisible(false);
-    SystemType = namedItem(System1, "SystemType");
+    SystemType = shell::item(System1, "SystemType", {});
     Einstellungen1->addSeparator();
-    OnLine1 = namedItem(Einstellungen1, "OnLine1");
-    OnLine1->setCheckable(true);
-    OffLine1 = namedItem(Einstellungen1, "OffLine1");
-    OffLine1->setCheckable(true);
-    OffLine1->setChecked(true);
+    OnLine1 = checkable(shell::item(Einstellungen1, "OnLine1", {}));
+    OffLine1 = checkable(shell::item(Einstellungen1, "OffLine1", {}), true);
     OffLine1->setEnabled(false);
     Einstellungen1->addSeparator();
-    ReceiverTest1 = namedItem(Einstellungen1, "ReceiverTest1");
-    ReceiverTest1->setCheckable(true);
+    ReceiverTest1 = checkable(shell::item(Einstellungen1, "ReceiverTest1", {}));
     ReceiverTest1->setVisible(false);
-    Sprache1 = namedSubmenu(Einstellungen1, "Sprache1");
-    Englisch1 = namedItem(Sprache1, "Englisch1");
-    Deutsch1 = namedItem(Sprache1, "Deutsch1");
-    Franzsisch1 = namedItem(Sprache1, "Franzsisch1");
-    for (QAction* language : {Englisch1, Deutsch1, Franzsisch1})
-        language->setCheckable(true);
+    Sprache1 = shell::submenu(Einstellungen1, "Sprache1", {});
+    Englisch1 = checkable(shell::item(Sprache1, "Englisch1", {}));
+    Deutsch1 = checkable(shell::item(Sprache1, "Deutsch1", {}));
+    Franzsisch1 = checkable(shell::item(Sprache1, "Franzsisch1", {}));
 
-    Datentransfer1 = namedMenu(bar, "Datentransfer1");
-    Datensenden1 = namedItem(Datentransfer1, "Datensenden1", QKeySequence(Qt::CTRL | Qt::Key_S));
+    Datentransfer1 = shell::menu(bar, "Datentransfer1", {});
+    Datensenden1 = withKey(shell::item(Datentransfer1, "Datensenden1", {}), Qt::CTRL | Qt::Key_S);
     Datenempfangen1 =
-        namedItem(Datentransfer1, "Datenempfangen1", QKeySequence(Qt::CTRL | Qt::Key_E));
-    LetztenTransferwiederholen1 = namedItem(Datentransfer1, "LetztenTransferwiederholen1",
-                                            QKeySequence(Qt::CTRL | Qt::Key_X));
+        withKey(shell::item(Datentransfer1, "Datenempfangen1", {}), Qt::CTRL | Qt::Key_E);
+    LetztenTransferwiederholen1 = withKey(
+        shell::item(Datentransfer1, "LetztenTransferwiederholen1", {}), Qt::CTRL | Qt::Key_X);
     LetztenTransferwiederholen1->setEnabled(false);
+    Cancel = shell::item(&window, "Cancel", {});
+    Cancel->setEnabled(false);
 
-    Werkzeug1 = namedMenu(bar, "Werkzeug1");
-    SenderlistenEditor1 = namedItem(Werkzeug1, "SenderlistenEditor1");
-    Drucken1 = namedItem(Werkzeug1, "Drucken1", QKeySequence(Qt::CTRL | Qt::Key_D));
+    Werkzeug1 = shell::menu(bar, "Werkzeug1", {});
+    SenderlistenEditor1 = shell::item(Werkzeug1, "SenderlistenEditor1", {});
+    Drucken1 = withKey(shell::item(Werkzeug1, "Drucken1", {}), Qt::CTRL | Qt::Key_D);
 
-    Ansicht1 = namedMenu(bar, "Ansicht1");
-    NeueAnzeige1 = namedItem(Ansicht1, "NeueAnzeige1");
-    PortEinstellung1 = namedItem(Ansicht1, "PortEinstellung1");
+    Ansicht1 = shell::menu(bar, "Ansicht1", {});
+    NeueAnzeige1 = shell::item(Ansicht1, "NeueAnzeige1", {});
+    PortEinstellung1 = shell::item(Ansicht1, "PortEinstellung1", {});
 
-    Help1 = namedMenu(bar, "Help1");
-    HelpIndex1 = namedItem(Help1, "HelpIndex1", QKeySequence(Qt::Key_F1));
-    Info1 = namedItem(Help1, "Info1", QKeySequence(Qt::Key_F2));
+    Help1 = shell::menu(bar, "Help1", {});
+    HelpIndex1 = withKey(shell::item(Help1, "HelpIndex1", {}), Qt::Key_F1);
+    Info1 = withKey(shell::item(Help1, "Info1", {}), Qt::Key_F2);
 }
 
-void TForm1::buildPortMenu(QMenu* settings) {
-    Port1 = namedSubmenu(settings, "Port1");
+void MainWindowControls::buildPortMenu() {
+    Port1 = shell::submenu(Einstellungen1, "Port1", {});
     // Device path and description of each port show as tooltip and status tip.
     Port1->setToolTipsVisible(true);
     for (int i = 0; i < PortScanResult::MaxItems; ++i) {
         const QByteArray name = "COM" + QByteArray::number(i + 1) + "1";
-        QAction* item = namedItem(Port1, name.constData());
-        item->setText(QStringLiteral("COM%1").arg(i + 1));
-        item->setCheckable(true);
+        QAction* item =
+            checkable(shell::item(Port1, name.constData(), QStringLiteral("COM%1").arg(i + 1)));
         item->setVisible(false);
-        onTriggered(item, this, [this, i] { PortItemClick(i); });
         PortItems[static_cast<std::size_t>(i)] = item;
-    }
-}
-
-void TForm1::connectCommands() {
-    const struct {
-        QAction* item;
-        QToolButton* button;
-        void (TForm1::*handler)();
-    } commands[] = {
-        {EinstellungenSpeichern1, nullptr, &TForm1::EinstellungenSpeichern1Click},
-        {Beenden1, nullptr, &TForm1::Beenden1Click},
-        {N115200, nullptr, &TForm1::N115200Click},
-        {OnLine1, SpeedButton2, &TForm1::OnLine1Click},
-        {OffLine1, SpeedButton1, &TForm1::OffLine1Click},
-        {ReceiverTest1, nullptr, &TForm1::ReceiverTest1Click},
-        {Englisch1, nullptr, &TForm1::Englisch1Click},
-        {Deutsch1, nullptr, &TForm1::Deutsch1Click},
-        {Franzsisch1, nullptr, &TForm1::Franzsisch1Click},
-        {Datensenden1, SpeedButton3, &TForm1::Datensenden1Click},
-        {Datenempfangen1, SpeedButton4, &TForm1::Datenempfangen1Click},
-        {LetztenTransferwiederholen1, RedoButton, &TForm1::RedoButtonClick},
-        {nullptr, CancelButton, &TForm1::CancelButtonClick},
-        {SenderlistenEditor1, SpeedButton5, &TForm1::SpeedButton5Click},
-        {Drucken1, PrintButton, &TForm1::Drucken1Click},
-        {NeueAnzeige1, AnsichtNeuButton, &TForm1::NeueAnzeige1Click},
-        {PortEinstellung1, PortEinstButton, &TForm1::PortEinstellung1Click},
-        {HelpIndex1, nullptr, &TForm1::HelpIndex1Click},
-        {Info1, nullptr, &TForm1::Info1Click},
-    };
-    for (const auto& c : commands) {
-        const auto handler = c.handler;
-        if (c.item)
-            onTriggered(c.item, this, [this, handler] { (this->*handler)(); });
-        if (c.button)
-            connect(c.button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
     }
 }

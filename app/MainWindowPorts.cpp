@@ -52,11 +52,11 @@ void TForm1::PortScan() {
                          UserDialogs::Icon::Warning);
         return;
     }
-    CBoxPortName->clear();
+    ui_.CBoxPortName->clear();
     for (qsizetype i = 0; i < scan.items.size(); ++i) {
         const auto& entry = scan.items[i];
-        CBoxPortName->addItem(entry.deviceName);
-        QAction* item = PortItems[static_cast<std::size_t>(i)];
+        ui_.CBoxPortName->addItem(entry.deviceName);
+        QAction* item = ui_.PortItems[static_cast<std::size_t>(i)];
         item->setVisible(true);
         item->setText(entry.caption);
         item->setToolTip(portItemTip(entry));
@@ -69,18 +69,17 @@ void TForm1::PortScan() {
                          UserDialogs::Icon::Warning);
         PortItemClick(0);
     }
-    CBoxPortName->setCurrentIndex(0);
-    std::lock_guard lock(comPortNameMutex_);
-    comPortName_ = CBoxPortName->currentText();
+    ui_.CBoxPortName->setCurrentIndex(0);
+    host_.setComPortName(ui_.CBoxPortName->currentText());
 }
 
 void TForm1::PortItemClick(int index) {
     if (index < 0 || index >= PortScanResult::MaxItems)
         return;
     OffLine1Click();
-    for (QAction* item : PortItems)
+    for (QAction* item : ui_.PortItems)
         item->setChecked(false);
-    QAction* chosen = PortItems[static_cast<std::size_t>(index)];
+    QAction* chosen = ui_.PortItems[static_cast<std::size_t>(index)];
     chosen->setChecked(true);
     // Captions always come from the port scan ("&COMn"); one that names no
     // number leaves the port as it was.
@@ -90,10 +89,10 @@ void TForm1::PortItemClick(int index) {
 }
 
 void TForm1::PrintPortSettings() {
-    RichEdit1->setPlainText(
+    ui_.RichEdit1->setPlainText(
         i18n::text(i18n::Msg::PortSettingsHeading) +
         QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(settings_.PortNumber));
-    RichEdit1->moveCursor(QTextCursor::End);
+    ui_.RichEdit1->moveCursor(QTextCursor::End);
 }
 
 void TForm1::EinstellungenSpeichern1Click() {
@@ -112,14 +111,7 @@ void TForm1::EinstellungenSpeichern1Click() {
 
 void TForm1::N115200Click() {
     OffLine1Click();
-    N115200->setChecked(true);
+    ui_.N115200->setChecked(true);
     settings_.BaudRate = 115200;
     FormShow();
-}
-
-void TForm1::GetComPort(std::string& name) {
-    const QString status = QStringLiteral("%1, ").arg(settings_.PortNumber);
-    runOnGuiThread([this, status] { setStatusText(status); });
-    std::lock_guard lock(comPortNameMutex_);
-    name = comPortName_.toLatin1().toStdString();
 }

@@ -8,83 +8,48 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QToolButton>
 
 void TForm1::OnLine1Click() {
-    if (transfer_.ListBusy || transfer_.UpdateBusy) {
+    if (transfers_.busy()) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::WaitForTransfer),
                          UserDialogs::Icon::Warning);
         return;
     }
     // One terminal at a time: a second one would share the open port.
-    if (TermThread)
+    if (transfers_.termThread())
         return;
-    if (!ListPort)
-        ListPort = std::make_unique<TCommPort>(clock_);
-    WorkerStart start;
-    start.port = ListPort.get();
-    start.busy = &TerminalOnline;
-    start.create = [this] {
-        auto* worker = new TTermThread(*ListPort, workerHost_, clock_);
-        TermThread = worker;
-        return worker;
-    };
-    start.done = &TForm1::TermThreadDone;
-    if (!startWorker(start))
+    if (!transfers_.startTerminal([this] { TermThreadDone(); }))
         return;
     showOnlineControls(true);
-    RichEdit1->setFocus();
+    ui_.RichEdit1->setFocus();
     FormShow();
     setOnlineStatus();
 }
 
 void TForm1::OffLine1Click() {
     setStatusText(i18n::text(i18n::Msg::StatusPleaseWait));
-    if (TerminalOnline && TermThread)
-        TermThread->CancelByUser();
+    if (TTermThread* terminal = transfers_.termThread(); terminal && transfers_.terminalOnline())
+        terminal->CancelByUser();
     setStatusText(i18n::text(i18n::Msg::StatusOffline));
 }
 
 void TForm1::TermThreadDone() {
-    closeListPortAfterPause();
-    TerminalOnline = false;
+    transfers_.endTerminal();
     showOnlineControls(false);
     // The worker also ends when the line drops: the status line must not go
     // on reporting the connection (unless a transfer has taken it over).
-    if (!transfer_.ListBusy && !transfer_.UpdateBusy)
+    if (!transfers_.busy())
         setStatusText(i18n::text(i18n::Msg::StatusOffline));
-    // The worker has ended; release it once its thread is fully gone.
-    if (TermThread) {
-        TermThread->deleteLater();
-        TermThread = nullptr;
-    }
-}
-
-void TForm1::closeListPortAfterPause() {
-    closePortAfterPause(ListPort.get());
-}
-
-void TForm1::closePortAfterPause(TCommPort* port) {
-    if (!port || !port->IsOpen())
-        return;
-    clock_.sleepMs(500);
-    try {
-        port->Close();
-    } catch (const ECommError&) {
-        // The device went away while online (pulled adapter): its handle
-        // cannot be closed cleanly, and there is nothing more to do about it.
-    }
 }
 
 void TForm1::showOnlineControls(bool online) {
-    OffLine1->setChecked(!online);
-    OffLine1->setEnabled(online);
-    OnLine1->setChecked(online);
-    OnLine1->setEnabled(!online);
-    MaskEdit1->setVisible(online);
-    LabelSend->setVisible(online);
-    SpeedButton2->setEnabled(!online);
-    SpeedButton1->setEnabled(online);
+    // The online and offline buttons follow their menu items.
+    ui_.OffLine1->setChecked(!online);
+    ui_.OffLine1->setEnabled(online);
+    ui_.OnLine1->setChecked(online);
+    ui_.OnLine1->setEnabled(!online);
+    ui_.MaskEdit1->setVisible(online);
+    ui_.LabelSend->setVisible(online);
 }
 
 void TForm1::setOnlineStatus() {
@@ -93,13 +58,13 @@ void TForm1::setOnlineStatus() {
 }
 
 void TForm1::ReceiverTest1Click() {
-    if (ReceiverTest1->isChecked()) {
-        ReceiverTest1->setChecked(false);
-        if (!OffLine1->isChecked())
+    if (ui_.ReceiverTest1->isChecked()) {
+        ui_.ReceiverTest1->setChecked(false);
+        if (!ui_.OffLine1->isChecked())
             OffLine1Click();
     } else {
-        ReceiverTest1->setChecked(true);
-        if (!OnLine1->isChecked())
+        ui_.ReceiverTest1->setChecked(true);
+        if (!ui_.OnLine1->isChecked())
             OnLine1Click();
     }
 }
@@ -113,24 +78,24 @@ void TForm1::MaskEdit1KeyPress(char key) {
 }
 
 void TForm1::forwardTypedChar(char key) {
-    if (TerminalOnline && TermThread)
-        TermThread->AppendChar(key);
+    if (TTermThread* terminal = transfers_.termThread(); terminal && transfers_.terminalOnline())
+        terminal->AppendChar(key);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const bool typing = watched == ui_.RichEdit1 || watched == ui_.MaskEdit1;
     // The menu keys win over the edit controls' own (Ctrl+X is "repeat the
     // last transfer" here, not "cut").
-    if (event->type() == QEvent::ShortcutOverride &&
-        (watched == RichEdit1 || watched == MaskEdit1)) {
+    if (typing && event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* item :
-             {Datensenden1, Datenempfangen1, LetztenTransferwiederholen1, Drucken1})
+             {ui_.Datensenden1, ui_.Datenempfangen1, ui_.LetztenTransferwiederholen1, ui_.Drucken1})
             if (item->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
     }
-    if (event->type() == QEvent::KeyPress && (watched == RichEdit1 || watched == MaskEdit1)) {
+    if (typing && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         char typed = 0;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -141,7 +106,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             typed = unicode <= 0xFF ? static_cast<char>(unicode) : '?';
         }
         if (typed != 0) {
-            if (watched == RichEdit1)
+            if (watched == ui_.RichEdit1)
                 RichEdit1KeyPress(typed);
             else
                 MaskEdit1KeyPress(typed);

@@ -4,6 +4,7 @@
 #include "fileio/FileWriter.h"
 #include "help/HelpViewer.h"
 #include "listmodel/ChannelListModel.h"
+#include "serial/Clock.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-ConsoleDisplay::ConsoleDisplay(ConsoleProgress& progress, std::string portName)
-    : progress_(progress), portName_(std::move(portName)) {}
+ConsoleDisplay::ConsoleDisplay(TransferState& state, ConsoleProgress& progress,
+                               std::string portName)
+    : TransferHost(state), progress_(progress), portName_(std::move(portName)) {}
 
 void ConsoleDisplay::ShowStatus(const std::string& line) {
     // The worker shows a line and its status then holds it: one print.

@@ -7,11 +7,11 @@
 
 // The main window's display calls, for quelvox-cli: status lines and progress
 // on the console. The worker runs on the calling thread.
-class ConsoleDisplay : public WorkerDisplay {
+class ConsoleDisplay : public TransferHost {
 public:
     // portName: the device as given on the command line, named in the
     // give-up status.
-    ConsoleDisplay(ConsoleProgress& progress, std::string portName);
+    ConsoleDisplay(TransferState& state, ConsoleProgress& progress, std::string portName);
 
     void GetComPort(std::string& name) override { name = portName_; }
     // A status line (Latin-1), printed when it differs from the last one,

@@ -79,7 +79,7 @@ int failure(CliContext& context, i18n::Msg slot, int exitCode, const std::string
 
 ConsoleTransfer::ConsoleTransfer(CliContext& context, const PortOptions& options)
     : context_(context), options_(options), clock_(options.speedup),
-      progress_(context.err, isatty(STDERR_FILENO) == 1), display_(progress_, options.device) {}
+      progress_(context.err, isatty(STDERR_FILENO) == 1), host(state, progress_, options.device) {}
 
 bool ConsoleTransfer::open() {
     if (options_.waitPortSeconds >= 0) {
@@ -114,7 +114,7 @@ bool ConsoleTransfer::run(TransferWorker& machine) {
         try {
             while (!machine.finished()) {
                 machine.pass();
-                display_.ShowStatus(machine.status());
+                host.ShowStatus(machine.status());
             }
         } catch (const ECommError& error) {
             runFailure = "serial line " + options_.device + " failed (" + describe(error) + ")";

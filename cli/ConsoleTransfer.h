@@ -57,7 +57,6 @@ public:
     Clock& clock() { return clock_; }
     TCommPort& port() { return port_; }
     TransferState state;
-    TransferHost host{state, display_};
 
 private:
     CliContext& context_;
@@ -65,5 +64,8 @@ private:
     SteadyClock clock_;
     TCommPort port_{clock_};
     ConsoleProgress progress_;
-    ConsoleDisplay display_;
+
+public:
+    // What the worker asks: the state above, the console's display calls.
+    ConsoleDisplay host;
 };

@@ -36,9 +36,8 @@ std::string parseSendArguments(const std::vector<std::string>& args, SendOptions
     return {};
 }
 
-// The receiver's list into the transfer state (ReceiveFileName empty: kept,
-// not saved). ExitOk, else the exit status of the failure, reported: a port
-// that cannot be opened, or nothing usable came back.
+// The receiver's list into the transfer state (kept, not saved). ExitOk, else the exit status of
+// the failure, reported: a port that cannot be opened, or nothing usable came back.
 int readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     if (!transfer.open())
         return ExitUsage;
@@ -48,7 +47,7 @@ int readReceiverList(ConsoleTransfer& transfer, CliContext& context) {
     ListReceive machine(transfer.port(), transfer.clock(), transfer.host);
     transfer.run(machine);
     transfer.close();
-    const OutcomeMessage outcome = finishListReceive(transfer.state);
+    const OutcomeMessage outcome = finishListReceive(transfer.state, ListRead::IdentityRead);
     if (outcome.show && outcome.slot == i18n::Msg::CorruptList)
         context.err << "quelvox-cli: " << consoleText(outcome.slot) << "\n";
     if (transfer.state.ReceivedSize > 0)

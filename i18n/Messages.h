@@ -107,6 +107,10 @@ enum class Msg : int {
     HelpDamaged,
     HelpNoContents,
     HelpPageMissing,
+    // main window: closing while a list transfer or an update runs
+    CloseDuringTransfer, // the question
+    CloseAbortTransfer,  // the button that closes all the same
+    CloseKeepTransfer,   // the button that keeps the transfer running
     Count
 };
 

@@ -475,6 +475,15 @@ constexpr TextRow rows[] = {
         "Le fichier d'aide n'a pas de table des matières : "),
     msg(Msg::HelpPageMissing, nullptr, "Diese Seite fehlt in der Hilfedatei: ",
         "This page is missing from the help file: ", "Cette page manque dans le fichier d'aide : "),
+    msg(Msg::CloseDuringTransfer, nullptr,
+        "Eine Übertragung läuft noch. Wird das Fenster jetzt geschlossen, bricht sie ab, und der "
+        "Receiver behält womöglich nur einen Teil der Daten. Trotzdem schließen?",
+        "A transfer is still running. Closing the window now aborts it, and the receiver may be "
+        "left with only part of the data. Close anyway?",
+        "Un transfert est encore en cours. Fermer la fenêtre maintenant l'interrompt, et le "
+        "récepteur risque de ne garder qu'une partie des données. Fermer quand même ?"),
+    msg(Msg::CloseAbortTransfer, nullptr, "Schließen", "Close", "Fermer"),
+    msg(Msg::CloseKeepTransfer, nullptr, "Abbrechen", "Cancel", "Annuler"),
 };
 
 constexpr std::size_t firstMessageRow() {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// What a worker may ask of the main window while it runs. TForm1 implements it
-// with calls onto the GUI thread, quelvox-cli on the console, tests as a
-// recorder. Texts are Latin-1 bytes, as they travel on the wire.
+// What a worker may ask of the main window while it runs. The main window's
+// MainWindowHost implements it with calls onto the GUI thread, quelvox-cli on
+// the console, tests as a recorder. Texts are Latin-1 bytes, as they travel on the wire.
 //
 // File types: 1, 2, 3 software files of an update, 4 the received list,
 // 5 the list to send.

@@ -34,9 +34,9 @@ bool SaveChListToFile(const QString& path, const uint8_t* buffer, int32_t size, 
     return saved;
 }
 
-OutcomeMessage finishListReceive(TransferState& state) {
+OutcomeMessage finishListReceive(TransferState& state, ListRead purpose) {
     using Icon = OutcomeMessage::Icon;
-    const bool forIdentity = state.ReceiveFileName.isEmpty();
+    const bool forIdentity = purpose == ListRead::IdentityRead;
     OutcomeMessage outcome;
 
     if (state.ReceivedStatus != 0 && state.ReceivedSize > 0) {

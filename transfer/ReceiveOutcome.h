@@ -31,8 +31,11 @@ struct OutcomeMessage {
     bool refused = false;
 };
 
+// What a list read is for: a list receive saves the list in ReceiveFileName;
+// the identity read before a list send keeps it in the buffer for the checks.
+enum class ListRead { Receive, IdentityRead };
+
 // What the main window and quelvox-cli do with a received list once the port
-// is closed: check it, save it to ReceiveFileName, choose the message, release
-// the buffer. An empty ReceiveFileName marks the identity read before a list
-// send.
-OutcomeMessage finishListReceive(TransferState& state);
+// is closed: check it, save it (a receive) or keep it (an identity read),
+// choose the message, release the buffer of a receive.
+OutcomeMessage finishListReceive(TransferState& state, ListRead purpose = ListRead::Receive);

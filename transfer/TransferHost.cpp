@@ -41,12 +41,12 @@ int TransferHost::GetNextFirmFileType() {
 // only once the owner's thread has passed it.
 void TransferHost::SetListAccepted(bool accepted) {
     state_.ListAccepted = accepted;
-    display_.Rendezvous();
+    Rendezvous();
 }
 
 void TransferHost::SetUpdateDone(bool done) {
     state_.UpdateDone = done;
-    display_.Rendezvous();
+    Rendezvous();
 }
 
 void TransferHost::SetUserCancelled(bool cancelled) {

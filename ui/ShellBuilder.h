@@ -17,6 +17,12 @@ inline QMenu* menu(QMenuBar* bar, const char* name, const QString& title) {
     return m;
 }
 
+inline QMenu* submenu(QMenu* parent, const char* name, const QString& title) {
+    QMenu* m = parent->addMenu(title);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
 inline QAction* item(QWidget* menuOrWindow, const char* name, const QString& text) {
     auto* action = new QAction(text, menuOrWindow);
     action->setObjectName(QString::fromLatin1(name));

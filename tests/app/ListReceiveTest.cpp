@@ -35,7 +35,8 @@ protected:
     }
 
     bool transferEnded(int ms = 30000) {
-        return waitFor([this] { return !form().transfer().ListBusy && !form().comThread(); }, ms);
+        return waitFor(
+            [this] { return !form().transfer().ListBusy && !form().transfers().comThread(); }, ms);
     }
 
     void expectControls(bool transferRunning) {
@@ -86,7 +87,7 @@ TEST_F(ListReceiveTest, ReceivesSavesAndRepeatsIntoTheSameFile) {
     ASSERT_TRUE(transferEnded());
     expectOnlyBox(received, Icon::Information);
     EXPECT_EQ(listblocks::readFile(path), listblocks::bytes(served));
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
     EXPECT_TRUE(form().transfer().ReceiveBuffer.empty());
     EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 0);
     expectControls(false);
@@ -180,7 +181,7 @@ TEST_F(ListReceiveTest, DroppedLineEndsLikeAFailedReceive) {
     ASSERT_FALSE(dialogs.messageTexts().isEmpty());
     EXPECT_EQ(dialogs.messageTexts().back(), failed);
     EXPECT_EQ(dialogs.shown.back().icon, Icon::Warning);
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
     EXPECT_FALSE(QFile::exists(path));
     expectControls(false);
 

@@ -97,7 +97,7 @@ TEST_F(ListSendTest, ListGoesOutByteIdenticalAfterItsBackup) {
     const QString view = control<QPlainTextEdit>("RichEdit1")->toPlainText();
     EXPECT_TRUE(view.contains(QString::fromUtf8("Liste wurde übernommen")));
     EXPECT_TRUE(view.contains(QStringLiteral("Speichern beendet")));
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
 
     // Repeat: no dialog, the same file again.
     dialogs.clear();
@@ -180,7 +180,7 @@ TEST_F(ListSendTest, ThreeSoftwareFilesInOrder) {
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(listblocks::readFile(store + "/" + stored()[i]), listblocks::bytes(contents[i]));
     EXPECT_TRUE(form().transfer().SoftwareBuffers[0].empty());
-    EXPECT_FALSE(form().updatePort()->IsOpen());
+    EXPECT_FALSE(form().transfers().updatePort()->IsOpen());
     EXPECT_TRUE(QFile::exists(QStringLiteral("logUpdate.txt")));
 
     // Four files, or a list among software files: refused, nothing started.
@@ -201,7 +201,7 @@ TEST_F(ListSendTest, CancelEachTransfer) {
     // latest, right after its image.
     startOn({"--identity", "3"});
     send({file("cancel.lst", listWithIdentity(4, 3))});
-    ASSERT_TRUE(waitFor([this] { return form().loadThread() != nullptr; }, 60000));
+    ASSERT_TRUE(waitFor([this] { return form().transfers().loadThread() != nullptr; }, 60000));
     button("CancelButton")->click();
     ASSERT_TRUE(ended());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{sendFailed});
@@ -213,6 +213,40 @@ TEST_F(ListSendTest, CancelEachTransfer) {
     button("CancelButton")->click();
     ASSERT_TRUE(ended());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{updateFailed});
+}
+
+} // namespace
+
+namespace {
+
+// The backup note of a list send stays on the status line for that send
+// only; a send whose line is lost leaves neither the note nor an older run's
+// log behind.
+TEST_F(ListSendTest, BackupNoteAndLogBelongToTheirOwnRun) {
+    const QString note = i18n::text(i18n::Msg::BackupWritten);
+    startOn({"--identity", "3"});
+    send({file("first.lst", listWithIdentity(4, 3))});
+    ASSERT_TRUE(ended());
+    ASSERT_EQ(dialogs.messageTexts(), QStringList{sent});
+    EXPECT_TRUE(form().statusText().startsWith(note));
+
+    dialogs.clear();
+    send({file("soft.bin", std::vector<uint8_t>(3000, 1))});
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{updateDone});
+    EXPECT_FALSE(form().statusText().startsWith(note));
+
+    // The line goes away in the middle of the next send.
+    listblocks::writeFile(QStringLiteral("logLoad.txt"), std::vector<uint8_t>{'o', 'l', 'd'});
+    dialogs.clear();
+    send({file("second.lst", listWithIdentity(5, 3))});
+    ASSERT_TRUE(waitFor([this] { return form().transfers().loadThread() != nullptr; }, 60000));
+    EXPECT_TRUE(form().statusText().startsWith(note));
+    sim->terminate();
+    ASSERT_TRUE(ended());
+    EXPECT_TRUE(dialogs.messageTexts().contains(sendFailed));
+    EXPECT_FALSE(form().statusText().startsWith(note));
+    EXPECT_NE(listblocks::readFile("logLoad.txt"), QByteArray("old"));
 }
 
 } // namespace

@@ -244,7 +244,7 @@ TEST_F(WindowTest, TransferCommandsWaitWhileBusy) {
         QStringLiteral("Bitte warten Sie bis der Datentransfer abgeschlossen ist.");
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{wait, wait, wait}));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
-    EXPECT_FALSE(form().terminalOnline());
+    EXPECT_FALSE(form().transfers().terminalOnline());
 }
 
 TEST_F(WindowTest, PrintsTheTerminalViewToPdf) {
@@ -321,10 +321,10 @@ TEST_F(WindowTest, WorkerCallsReachTheGuiThread) {
     std::string name;
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        form().GetComPort(name);
-        form().InsertTerminalText("rx\r\n");
-        form().ShowStatus("status line");
-        form().SetProgress(42);
+        form().workerHost().GetComPort(name);
+        form().workerHost().InsertTerminalText("rx\r\n");
+        form().workerHost().ShowStatus("status line");
+        form().workerHost().SetProgress(42);
         done = true;
     });
     EXPECT_TRUE(waitFor([&] { return done.load(); }));
@@ -345,7 +345,7 @@ TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
     caret.setPosition(2);
     caret.setPosition(4, QTextCursor::KeepAnchor);
     control<QPlainTextEdit>("RichEdit1")->setTextCursor(caret);
-    form().InsertTerminalText("X\xE9"); // Latin-1 e acute
+    form().workerHost().InsertTerminalText("X\xE9"); // Latin-1 e acute
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(), QString::fromUtf8("abXéef"));
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->textCursor().position(), 6);
 }
@@ -444,4 +444,67 @@ TEST_F(WindowTest, MenuKeysWinOverTheEditControls) {
     QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_X, Qt::ControlModifier);
     QCoreApplication::sendEvent(control<QPlainTextEdit>("RichEdit1"), &override);
     EXPECT_FALSE(override.isAccepted());
+}
+
+// Closing the window (or "Beenden") while a transfer runs asks first; the
+// escape button keeps the transfer and the window. Without a transfer it
+// closes at once.
+TEST_F(WindowTest, ClosingDuringATransferAsksFirst) {
+    writeSettings(1, 115200, 1);
+    start();
+    show(fakePorts({1}));
+    dialogs.clear();
+    form().transfer().UpdateBusy = true;
+    form().close(); // no answer: the escape button
+    ASSERT_EQ(dialogs.count(Kind::Choice), 1);
+    EXPECT_EQ(dialogs.shown.back().caption, QStringLiteral("Quelvox"));
+    EXPECT_EQ(dialogs.shown.back().text, i18n::text(i18n::Msg::CloseDuringTransfer));
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith(QStringLiteral("A transfer is still")));
+    EXPECT_TRUE(form().isVisible());
+
+    form().Beenden1Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 2);
+    EXPECT_TRUE(form().isVisible());
+
+    dialogs.choiceAnswers.push_back(0); // close all the same
+    form().close();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 3);
+    EXPECT_FALSE(form().isVisible());
+
+    form().transfer().UpdateBusy = false;
+    form().show();
+    form().close();
+    EXPECT_EQ(dialogs.count(Kind::Choice), 3);
+    EXPECT_FALSE(form().isVisible());
+}
+
+// Every tool-bar button shows its picture.
+TEST_F(WindowTest, ToolButtonsShowTheirPictures) {
+    start();
+    for (const char* name :
+         {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "RedoButton",
+          "CancelButton", "AnsichtNeuButton", "PortEinstButton", "SpeedButton5", "PrintButton"})
+        EXPECT_FALSE(button(name)->icon().pixmap(24, 24).isNull()) << name;
+}
+
+// A tool-bar button follows its menu command: a language switch during a
+// transfer (which changes the actions' texts) leaves the held-off buttons off
+// and the menu items on; the button runs the command the menu item runs.
+TEST_F(WindowTest, ToolButtonsFollowTheirCommands) {
+    start();
+    form().EnableControls(false);
+    form().Englisch1Click();
+    EXPECT_FALSE(button("SpeedButton3")->isEnabled() || button("SpeedButton4")->isEnabled() ||
+                 button("SpeedButton2")->isEnabled());
+    EXPECT_TRUE(action("Datensenden1")->isEnabled() && action("OnLine1")->isEnabled());
+    form().EnableControls(true);
+    EXPECT_TRUE(button("SpeedButton3")->isEnabled());
+
+    action("NeueAnzeige1")->setEnabled(false);
+    EXPECT_FALSE(button("AnsichtNeuButton")->isEnabled());
+    action("NeueAnzeige1")->setEnabled(true);
+    control<QPlainTextEdit>("RichEdit1")->setPlainText(QStringLiteral("x"));
+    button("AnsichtNeuButton")->click();
+    EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")->toPlainText().isEmpty());
 }

@@ -47,7 +47,9 @@ protected:
         qunsetenv("QUELVOX_EXTRA_PORTS");
     }
     bool offline() {
-        return waitFor([this] { return !form().terminalOnline() && !form().termThread(); });
+        return waitFor([this] {
+            return !form().transfers().terminalOnline() && !form().transfers().termThread();
+        });
     }
 
     Pty pty;
@@ -59,7 +61,7 @@ protected:
 TEST_F(OnlineTest, OnlineTypeAndOffline) {
     auto& f = form();
     action("OnLine1")->trigger();
-    ASSERT_TRUE(f.terminalOnline());
+    ASSERT_TRUE(f.transfers().terminalOnline());
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_TRUE(action("OnLine1")->isChecked());
     EXPECT_FALSE(action("OnLine1")->isEnabled());
@@ -107,7 +109,7 @@ TEST_F(OnlineTest, OnlineTypeAndOffline) {
     EXPECT_EQ(f.statusText(), QStringLiteral("Verbindung OffLine"));
     EXPECT_TRUE(f.transfer().UserCancelled);
     ASSERT_TRUE(offline());
-    EXPECT_FALSE(f.listPort()->IsOpen());
+    EXPECT_FALSE(f.transfers().listPort()->IsOpen());
     EXPECT_TRUE(action("OffLine1")->isChecked());
     EXPECT_FALSE(action("OffLine1")->isEnabled());
     EXPECT_TRUE(action("OnLine1")->isEnabled());
@@ -127,24 +129,24 @@ TEST_F(OnlineTest, ReceiverTestToggleAndPortChoiceGoOffline) {
     auto& f = form();
     action("ReceiverTest1")->trigger();
     EXPECT_TRUE(action("ReceiverTest1")->isChecked());
-    ASSERT_TRUE(f.terminalOnline());
+    ASSERT_TRUE(f.transfers().terminalOnline());
     action("ReceiverTest1")->trigger();
     EXPECT_FALSE(action("ReceiverTest1")->isChecked());
     ASSERT_TRUE(offline());
 
     f.OnLine1Click();
-    ASSERT_TRUE(f.terminalOnline());
+    ASSERT_TRUE(f.transfers().terminalOnline());
     portItem(static_cast<std::size_t>(port - 1))->trigger();
     ASSERT_TRUE(offline());
-    EXPECT_FALSE(f.listPort()->IsOpen());
+    EXPECT_FALSE(f.transfers().listPort()->IsOpen());
 }
 
 TEST_F(OnlineTest, LanguageSwitchWhileOnlineRewritesOnlyThePortReport) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().terminalOnline());
+    ASSERT_TRUE(form().transfers().terminalOnline());
     const QString status = form().statusText();
     action("Franzsisch1")->trigger();
-    EXPECT_TRUE(form().terminalOnline());
+    EXPECT_TRUE(form().transfers().terminalOnline());
     EXPECT_EQ(form().statusText(), status);
     EXPECT_TRUE(control<QPlainTextEdit>("RichEdit1")
                     ->toPlainText()
@@ -169,7 +171,7 @@ TEST_F(OnlineTest, PortHeldByAnotherProgram) {
     EXPECT_EQ(dialogs.shown[1].text,
               QString::fromUtf8("Die Schnittstelle konte nicht geöffnet werden: "));
     EXPECT_EQ(dialogs.shown[1].caption, QStringLiteral("Quelvox"));
-    EXPECT_FALSE(form().terminalOnline());
+    EXPECT_FALSE(form().transfers().terminalOnline());
     EXPECT_FALSE(action("OnLine1")->isChecked());
     EXPECT_TRUE(button("SpeedButton2")->isEnabled());
     other.Close();
@@ -177,7 +179,7 @@ TEST_F(OnlineTest, PortHeldByAnotherProgram) {
 
 TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().terminalOnline());
+    ASSERT_TRUE(form().transfers().terminalOnline());
     pty.closeMaster();
     ASSERT_TRUE(offline());
     EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
@@ -190,7 +192,7 @@ TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
 
 TEST_F(OnlineTest, ClosingTheProgramWhileOnline) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().terminalOnline());
+    ASSERT_TRUE(form().transfers().terminalOnline());
     pty.send("busy receiver output\r\n");
     windows.reset(); // stops the terminal and releases the port without hanging
     TCommPort again;

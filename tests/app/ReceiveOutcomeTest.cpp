@@ -107,19 +107,19 @@ TEST_F(ReceiveOutcome, NothingReceivedReportsCancelOnceThenFailure) {
 }
 
 TEST_F(ReceiveOutcome, IdentityReadKeepsTheBlockAndSavesNothing) {
-    // An empty ReceiveFileName marks the identity read before a list send.
     received(listblocks::make(1), listblocks::listBytes);
-    EXPECT_FALSE(finishListReceive(state).show);
+    EXPECT_FALSE(finishListReceive(state, ListRead::IdentityRead).show);
     EXPECT_EQ(state.ReceivedSize, listblocks::listBytes);
     EXPECT_EQ(state.ReceiveBuffer.size(), static_cast<std::size_t>(ReceiveBufferBytes));
 
     received(listblocks::make(1, true), listblocks::listBytes);
-    expectBox(finishListReceive(state), Msg::CorruptList, Icon::Information);
+    expectBox(finishListReceive(state, ListRead::IdentityRead), Msg::CorruptList,
+              Icon::Information);
     EXPECT_EQ(state.ReceivedSize, listblocks::listBytes);
 
     state.ReceivedSize = 0;
     state.UserCancelled = true;
-    expectBox(finishListReceive(state), Msg::SendFailed, Icon::Warning);
+    expectBox(finishListReceive(state, ListRead::IdentityRead), Msg::SendFailed, Icon::Warning);
     EXPECT_TRUE(state.UserCancelled); // left for a list receive to report
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }

@@ -35,7 +35,7 @@ protected:
     void expectIdleControls() {
         auto& f = form();
         EXPECT_FALSE(f.transfer().ListBusy);
-        EXPECT_FALSE(f.comThread());
+        EXPECT_FALSE(f.transfers().comThread());
         EXPECT_TRUE(button("SpeedButton4")->isEnabled());
         EXPECT_FALSE(button("CancelButton")->isEnabled());
     }
@@ -50,7 +50,7 @@ TEST_F(TransferCommandsTest, CancelledSaveDialogStartsNothing) {
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
     EXPECT_EQ(form().transfer().LastTransfer, 0);
     EXPECT_TRUE(form().transfer().ReceiveFileName.isEmpty());
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
     expectIdleControls();
 
     // Nothing to repeat yet, and cancel without a worker only waits.
@@ -75,7 +75,7 @@ TEST_F(TransferCommandsTest, PortHeldElsewhereIsReportedAndLeavesNothingRunning)
     EXPECT_EQ(dialogs.shown.back().caption, QStringLiteral("Quelvox"));
     EXPECT_EQ(form().transfer().LastTransfer, 3); // the repeat command can try again
     EXPECT_EQ(form().transfer().ReceiveFileName, QStringLiteral("held.lst"));
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
     EXPECT_TRUE(form().transfer().ReceiveBuffer.empty()); // made only after the opening
     expectIdleControls();
 }
@@ -84,7 +84,7 @@ TEST_F(TransferCommandsTest, RepeatWhileOnlineGoesOfflineWaitsAndMeetsTheOpenPor
     form().transfer().ReceiveFileName = QStringLiteral("again.lst");
     form().transfer().LastTransfer = 3;
     form().OnLine1Click();
-    ASSERT_TRUE(form().terminalOnline());
+    ASSERT_TRUE(form().transfers().terminalOnline());
     dialogs.clear();
 
     const int64_t before = clock.nowMs();
@@ -98,23 +98,23 @@ TEST_F(TransferCommandsTest, RepeatWhileOnlineGoesOfflineWaitsAndMeetsTheOpenPor
     EXPECT_EQ(texts[texts.size() - 2], QStringLiteral("Comm Error: "));
     EXPECT_EQ(texts.back(), QStringLiteral("Kommunikationsfehler mit "));
     EXPECT_FALSE(form().transfer().ListBusy);
-    EXPECT_FALSE(form().comThread());
+    EXPECT_FALSE(form().transfers().comThread());
 
-    ASSERT_TRUE(waitFor([this] { return !form().termThread(); }));
-    EXPECT_FALSE(form().listPort()->IsOpen());
+    ASSERT_TRUE(waitFor([this] { return !form().transfers().termThread(); }));
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
     EXPECT_TRUE(button("SpeedButton2")->isEnabled());
 }
 
 TEST_F(TransferCommandsTest, ReceiveWhileOnlineGoesOfflineAndAsksForTheFile) {
     form().OnLine1Click();
-    ASSERT_TRUE(form().terminalOnline());
+    ASSERT_TRUE(form().transfers().terminalOnline());
     dialogs.clear();
     const int64_t before = clock.nowMs();
     button("SpeedButton4")->click();  // save dialog cancelled
     EXPECT_EQ(clock.nowMs(), before); // only the repeat command waits
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Save);
-    ASSERT_TRUE(waitFor([this] { return !form().termThread(); }));
+    ASSERT_TRUE(waitFor([this] { return !form().transfers().termThread(); }));
     EXPECT_FALSE(action("OnLine1")->isChecked());
 }
 
