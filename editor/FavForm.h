@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editor/GridView.h"
-#include "ui/LanguageWindow.h"
 #include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QWidget>
 
