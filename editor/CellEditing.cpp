@@ -7,6 +7,7 @@
 #include "editor/ListEditor.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QKeyEvent>
 
 namespace {
@@ -31,6 +32,8 @@ CellEditing::CellEditing(GridView* grid, ChannelTableModel* table, ListEditor& e
     choiceList_->setObjectName(QStringLiteral("cellChoiceList"));
     choiceList_->hide();
     choiceList_->installEventFilter(this);
+    // Keys in the opened list go to its view, not to the box.
+    choiceList_->view()->installEventFilter(this);
     connect(choiceList_, &QComboBox::activated, this, &CellEditing::chosen);
     grid_->installEventFilter(this);
     connect(
@@ -132,6 +135,7 @@ bool CellEditing::choiceListKey(int key) {
     if (key != Qt::Key_Right && key != Qt::Key_Left && key != Qt::Key_PageUp &&
         key != Qt::Key_PageDown)
         return false;
+    choiceList_->hidePopup();
     choiceList_->hide();
     grid_->setFocus();
     const int column = grid_->currentGridColumn();
@@ -150,7 +154,7 @@ bool CellEditing::choiceListKey(int key) {
 bool CellEditing::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == choiceList_)
+        if (watched == choiceList_ || watched == choiceList_->view())
             return choiceListKey(key);
         if (watched == grid_) {
             const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;

@@ -80,7 +80,11 @@ void NumberHeader::mousePressEvent(QMouseEvent* event) {
 }
 
 void NumberHeader::mouseReleaseEvent(QMouseEvent* event) {
+    // The header would put a row dragged downwards in front of the row it
+    // is dropped on; the move goes to the row under the pointer instead.
+    dropRow_ = logicalIndexAt(event->position().toPoint()) + 1;
     QHeaderView::mouseReleaseEvent(event);
+    dropRow_ = 0;
     emit released(logicalIndexAt(event->position().toPoint()) + 1, event->button(),
                   event->globalPosition().toPoint());
 }
@@ -209,10 +213,6 @@ void GridView::setRowMoving(bool on) {
     verticalHeader()->setSectionsMovable(on);
 }
 
-bool GridView::rowMoving() const {
-    return verticalHeader()->sectionsMovable();
-}
-
 void GridView::setAcceptRowDrops(bool on) {
     acceptDrops_ = on;
     setAcceptDrops(on);
@@ -228,11 +228,12 @@ int GridView::gridRowAt(const QPoint& viewportPoint) const {
 void GridView::sectionMoved(int, int oldVisual, int newVisual) {
     // The grid shows rows in grid order: the move goes to the handler, which
     // refills the grid, and the header is put back in order.
-    auto* header = verticalHeader();
+    auto* header = static_cast<NumberHeader*>(verticalHeader());
+    const int target = header->dropRow() > 0 ? header->dropRow() : newVisual + 1;
     const bool blocked = header->blockSignals(true);
     header->moveSection(newVisual, oldVisual);
     header->blockSignals(blocked);
-    emit rowMoved(oldVisual + 1, newVisual + 1);
+    emit rowMoved(oldVisual + 1, target);
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {

@@ -35,7 +35,6 @@ public:
     bool editing() const { return state() == QAbstractItemView::EditingState; }
 
     void setRowMoving(bool on);
-    bool rowMoving() const;
 
     // While on, a left press and move (in a cell or a number cell) drags the
     // selection's top row out of the view (to the favourites table).
@@ -91,6 +90,8 @@ class NumberHeader : public QHeaderView {
 public:
     explicit NumberHeader(QWidget* parent);
     QSize sizeHint() const override;
+    // The row under the release that ends a row move (1-based), 0 when none.
+    int dropRow() const { return dropRow_; }
 
 signals:
     void pressed(int row, Qt::MouseButton button);
@@ -103,4 +104,5 @@ protected:
 
 private:
     QPoint pressPoint_;
+    int dropRow_ = 0;
 };
