@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TFavForm::TFavForm(UserDialogs&, ChannelListModel& model, QWidget* parent)
@@ -86,6 +87,17 @@ bool TFavForm::eventFilter(QObject* watched, QEvent* event) {
             emit touched();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The first time it opens, the window stands in the middle of its screen.
+void TFavForm::showEvent(QShowEvent* event) {
+    if (!placed_ && screen()) {
+        placed_ = true;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QWidget::showEvent(event);
 }
 
 void TFavForm::closeEvent(QCloseEvent* event) {

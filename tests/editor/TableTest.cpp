@@ -86,3 +86,11 @@ TEST_F(EditorTest, KeysInAnOpenChoiceListMoveOneCell) {
         EXPECT_EQ(grid->currentGridRow(), c.row) << c.key;
     }
 }
+
+TEST_F(EditorTest, TheFavouritesWindowOpensCentredOnTheScreen) {
+    open(writeList(tvThenRadio(3)));
+    edit->FavoritenBearbeiten1Click();
+    ASSERT_TRUE(fav->isVisible());
+    const QPoint centre = fav->screen()->availableGeometry().center();
+    EXPECT_LE((fav->frameGeometry().center() - centre).manhattanLength(), 2);
+}
