@@ -6,8 +6,8 @@
 #include "editor/GridView.h"
 #include "editor/ListEditor.h"
 
-#include <QComboBox>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QKeyEvent>
 
 namespace {

@@ -18,6 +18,19 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr int ColProgramType = 11;
+constexpr int ColCrypted = 12;
+
+void showValueWords(GridView* grid) {
+    using i18n::Msg;
+    grid->setValueWords(ColProgramType, {i18n::text(Msg::WordTv), i18n::text(Msg::WordRadio)});
+    grid->setValueWords(ColCrypted, {i18n::text(Msg::WordFree), i18n::text(Msg::WordCrypted)});
+}
+
+} // namespace
+
 TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* parent)
     : LanguageWindow(i18n::Window::EditForm, parent), dialogs_(dialogs), prompts_(dialogs, this),
       editor_(model, prompts_) {
@@ -59,6 +72,7 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
     controls_.StringGrid1->setFocus();
     showChange(Changed::Nothing);
     applyStartupTexts();
+    showValueWords(controls_.StringGrid1);
 }
 
 TEditForm::~TEditForm() = default;
@@ -115,6 +129,7 @@ void TEditForm::setTransponderDialog(TEditTransponder* dialog) {
 
 void TEditForm::applyLanguage(i18n::Language language) {
     LanguageWindow::applyLanguage(language);
+    showValueWords(controls_.StringGrid1);
     controls_.StringGrid1->horizontalHeader()->viewport()->update();
 }
 

@@ -107,7 +107,8 @@ void NumberHeader::mouseMoveEvent(QMouseEvent* event) {
 }
 
 GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent)
-    : QTableView(parent), model_(model), designWidths_(columnWidths) {
+    : QTableView(parent), model_(model), designWidths_(columnWidths),
+      valueWords_(columnWidths.size()) {
     auto* numbers = new NumberHeader(this);
     setVerticalHeader(numbers);
     setModel(model);
@@ -309,23 +310,39 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableView::eventFilter(watched, event);
 }
 
-// A column keeps its design width unless its heading, in the language shown,
-// needs more. The corner reads as the number column's heading to assistive
-// tools too.
+// A column keeps its design width unless its heading, in bold (the heading
+// of the current column is highlighted) and in the language shown, or its
+// longest value word needs more. The corner reads as the number column's
+// heading to assistive tools too.
 void GridView::headingsChanged(int first, int last) {
     if (corner_ && first == 0)
         corner_->setAccessibleName(
             model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
-    const QFontMetrics metrics(horizontalHeader()->font());
+    QFont bold = horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics headingMetrics(bold);
+    const QFontMetrics cellMetrics(font());
     const int margins =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    // The cell painter's insets and the grid line.
+    constexpr int cellMargins = 2 + 2 + 1;
     for (int column = std::max(first, 1); column <= last && column < designWidths_.size();
          ++column) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        setColumnWidth(
-            column, std::max(designWidths_[column], metrics.horizontalAdvance(heading) + margins));
+        int width =
+            std::max(designWidths_[column], headingMetrics.horizontalAdvance(heading) + margins);
+        for (const QString& word : valueWords_[column])
+            width = std::max(width, cellMetrics.horizontalAdvance(word) + cellMargins);
+        setColumnWidth(column, width);
     }
+}
+
+void GridView::setValueWords(int column, const QStringList& words) {
+    if (column < 1 || column >= valueWords_.size())
+        return;
+    valueWords_[column] = words;
+    headingsChanged(column, column);
 }
 
 // The corner above the number column carries the heading of grid column 0.

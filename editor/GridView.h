@@ -45,6 +45,10 @@ public:
     // While on, the view accepts row drops (the favourites table).
     void setAcceptRowDrops(bool on);
 
+    // The words a column shows as values (its choice list), in the language
+    // shown: the column is kept wide enough for the longest.
+    void setValueWords(int column, const QStringList& words);
+
     // Grid row at a point of the viewport (1-based), 0 when none.
     int gridRowAt(const QPoint& viewportPoint) const;
 
@@ -76,6 +80,7 @@ private:
 
     ChannelTableModel* model_;
     QList<int> designWidths_;
+    QList<QStringList> valueWords_;
     QAbstractButton* corner_ = nullptr;
     QPoint pressPoint_;
     bool acceptDrops_ = false;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace listtest;
@@ -93,4 +94,31 @@ TEST_F(EditorTest, TheFavouritesWindowOpensCentredOnTheScreen) {
     ASSERT_TRUE(fav->isVisible());
     const QPoint centre = fav->screen()->availableGeometry().center();
     EXPECT_LE((fav->frameGeometry().center() - centre).manhattanLength(), 2);
+}
+
+TEST_F(EditorTest, EveryBoldHeadingAndValueWordFitsItsColumnInEveryLanguage) {
+    GridView* grid = edit->controls().StringGrid1;
+    QFont bold = grid->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics headingMetrics(bold);
+    const QFontMetrics cellMetrics(grid->font());
+    const int headerMargin =
+        grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid->horizontalHeader());
+    for (const i18n::Language language :
+         {i18n::Language::English, i18n::Language::French, i18n::Language::German}) {
+        i18n::applyMessages(language);
+        edit->applyLanguage(language);
+        for (int column = 1; column < ChannelGridColumns; ++column) {
+            const QString heading =
+                grid->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            EXPECT_LE(headingMetrics.horizontalAdvance(heading) + 2 * headerMargin,
+                      grid->columnWidth(column))
+                << heading.toStdString();
+        }
+        for (const i18n::Msg word : {i18n::Msg::WordCrypted, i18n::Msg::WordFree})
+            EXPECT_LE(cellMetrics.horizontalAdvance(i18n::text(word)) + 4, grid->columnWidth(12));
+        for (const i18n::Msg word : {i18n::Msg::WordTv, i18n::Msg::WordRadio})
+            EXPECT_LE(cellMetrics.horizontalAdvance(i18n::text(word)) + 4, grid->columnWidth(11));
+        EXPECT_EQ(grid->columnWidth(1), 158); // "Programm-Name" keeps its design width
+    }
 }
