@@ -1,110 +1,23 @@
 #include "editor/GridView.h"
 
 #include "editor/ChannelTableModel.h"
+#include "editor/PlainCellDelegate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDrag>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace {
-constexpr int NumberColumnWidth = 64;
-constexpr int RowHeight = 18;
-
-// Cells are plain one-line texts: drawn straight with the painter, which is
-// several times quicker than the styled item path with its text layouts.
-class PlainCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        if (selected)
-            painter->fillRect(option.rect, option.palette.highlight());
-        painter->setPen(selected ? option.palette.highlightedText().color()
-                                 : option.palette.text().color());
-        painter->drawText(option.rect.adjusted(2, 0, -2, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
-    }
-    // In-place editing: every change of the text is reported at once; the
-    // grid itself is written by whoever handles the report.
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex& index) const override {
-        auto* editor = new QLineEdit(parent);
-        editor->setFrame(false);
-        auto* view = static_cast<GridView*>(this->parent());
-        const int column = index.column();
-        const int row = index.row() + 1;
-        connect(editor, &QLineEdit::textEdited, view, [view, column, row](const QString& text) {
-            emit view->cellTextEdited(column, row, text);
-        });
-        return editor;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        static_cast<QLineEdit*>(editor)->setText(index.data(Qt::DisplayRole).toString());
-    }
-    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
-};
+constexpr int RowHeight = NumberHeader::RowHeight;
 } // namespace
-
-NumberHeader::NumberHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
-    setSectionResizeMode(QHeaderView::Fixed);
-    setDefaultSectionSize(RowHeight);
-    setMinimumSectionSize(RowHeight);
-    setSectionsClickable(true);
-    setSectionsMovable(true);
-    setHighlightSections(true);
-    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// Fixed: the base class would measure the texts of 200 sections after
-// every refill.
-QSize NumberHeader::sizeHint() const {
-    return {NumberColumnWidth, RowHeight};
-}
-
-void NumberHeader::mousePressEvent(QMouseEvent* event) {
-    pressPoint_ = event->position().toPoint();
-    QHeaderView::mousePressEvent(event);
-    emit pressed(logicalIndexAt(event->position().toPoint()) + 1, event->button());
-}
-
-void NumberHeader::mouseReleaseEvent(QMouseEvent* event) {
-    // The header would put a row dragged downwards in front of the row it
-    // is dropped on; the move goes to the row under the pointer instead.
-    dropRow_ = logicalIndexAt(event->position().toPoint()) + 1;
-    QHeaderView::mouseReleaseEvent(event);
-    dropRow_ = 0;
-    emit released(logicalIndexAt(event->position().toPoint()) + 1, event->button(),
-                  event->globalPosition().toPoint());
-}
-
-void NumberHeader::mouseMoveEvent(QMouseEvent* event) {
-    auto* grid = qobject_cast<GridView*>(parentWidget());
-    if (grid && grid->dragRows && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - pressPoint_).manhattanLength() >=
-            QApplication::startDragDistance()) {
-        grid->dragRowFrom(QPoint(0, pressPoint_.y()));
-        // The drag took the release: end the press here, where it began, so
-        // the header neither moves a section nor goes on selecting.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pressPoint_),
-                            event->globalPosition(), Qt::LeftButton, Qt::NoButton,
-                            event->modifiers());
-        QHeaderView::mouseReleaseEvent(&release);
-        return;
-    }
-    QHeaderView::mouseMoveEvent(event);
-}
 
 GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent)
     : QTableView(parent), model_(model), designWidths_(columnWidths),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/GridSelection.h"
+#include "editor/NumberHeader.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -84,30 +85,4 @@ private:
     QAbstractButton* corner_ = nullptr;
     QPoint pressPoint_;
     bool acceptDrops_ = false;
-};
-
-// The number column: reports presses and releases after its own handling,
-// so switching row moving in a press handler takes effect with the next
-// press. While its view drags rows, a move drags the row instead of moving
-// the section.
-class NumberHeader : public QHeaderView {
-    Q_OBJECT
-public:
-    explicit NumberHeader(QWidget* parent);
-    QSize sizeHint() const override;
-    // The row under the release that ends a row move (1-based), 0 when none.
-    int dropRow() const { return dropRow_; }
-
-signals:
-    void pressed(int row, Qt::MouseButton button);
-    void released(int row, Qt::MouseButton button, const QPoint& globalPos);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    QPoint pressPoint_;
-    int dropRow_ = 0;
 };
