@@ -90,9 +90,8 @@ void TEditForm::showChange(Changed what) {
     label->setText(editor_.modified() ? editor_.path() + QStringLiteral(" *") : editor_.path());
 }
 
+// The view switch's radio buttons follow the actions.
 void TEditForm::showViewChecks(bool tv) {
-    controls_.RadioButtonTV->setChecked(tv);
-    controls_.RadioButtonRadio->setChecked(!tv);
     controls_.AnsichtTV->setChecked(tv);
     controls_.AnsichtRa->setChecked(!tv);
 }

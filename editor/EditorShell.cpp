@@ -34,6 +34,20 @@ QAction* shortcutItem(QMenu* menu, const char* name, const QKeySequence& key) {
     return action;
 }
 
+void bindToAction(QToolButton* button, QAction* action) {
+    button->setEnabled(action->isEnabled());
+    QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::changed, button,
+                     [button, action] { button->setEnabled(action->isEnabled()); });
+}
+
+// A command that only a tool button reaches.
+QAction* command(QMainWindow& window, const char* name) {
+    auto* action = new QAction(&window);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
 void buildMenus(TEditForm& form, QMainWindow& window, EditorControls& c) {
     QMenu* file = shell::menu(window.menuBar(), "File1", {});
     QAction* open = shortcutItem(file, "Open1", QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -98,16 +112,19 @@ void buildMenus(TEditForm& form, QMainWindow& window, EditorControls& c) {
     QObject::connect(useHelp, &QAction::triggered, &form,
                      [] { help::showContents(help::currentHelpFile()); });
 
+    QObject::connect(command(window, "FontCommand"), &QAction::triggered, &form,
+                     &TEditForm::FontButtonClick);
+    QObject::connect(command(window, "FavEditCommand"), &QAction::triggered, &form,
+                     &TEditForm::FavoritenBearbeiten1Click);
+
     // The grid's context menu keeps its English design captions until the
-    // German texts are applied once.
+    // German texts are applied once; its items trigger the Edit menu's.
     c.PopupMenu1 = new QMenu(&window);
     c.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QObject::connect(shell::item(c.PopupMenu1, "Cut2", {}), &QAction::triggered, &form,
-                     &TEditForm::Cut1Click);
-    QObject::connect(shell::item(c.PopupMenu1, "Copy2", {}), &QAction::triggered, &form,
-                     &TEditForm::Copy1Click);
-    QObject::connect(shell::item(c.PopupMenu1, "Paste2", {}), &QAction::triggered, &form,
-                     &TEditForm::Paste1Click);
+    for (auto [name, action] :
+         {std::pair{"Cut2", cut}, std::pair{"Copy2", copy}, std::pair{"Paste2", paste}})
+        QObject::connect(shell::item(c.PopupMenu1, name, {}), &QAction::triggered, action,
+                         &QAction::trigger);
 
     // Del works in the channel table only.
     auto* del = new QAction(c.StringGrid1);
@@ -132,52 +149,52 @@ void buildToolBar(TEditForm& form, QWidget* central, EditorControls& c) {
     c.RadioButtonRadio->setGeometry(c.RadioButtonTV->geometry().right() + 1, 8,
                                     std::max(56, c.RadioButtonRadio->sizeHint().width()), 17);
     const int shift = std::max(0, c.RadioButtonRadio->geometry().right() + 1 - 104);
-    QObject::connect(c.RadioButtonTV, &QRadioButton::clicked, &form, &TEditForm::showTv);
-    QObject::connect(c.RadioButtonRadio, &QRadioButton::clicked, &form, &TEditForm::showRadio);
+    // The view switch shows the state of the view actions and triggers them.
+    for (auto [radio, action] :
+         {std::pair{c.RadioButtonTV, c.AnsichtTV}, std::pair{c.RadioButtonRadio, c.AnsichtRa}}) {
+        radio->setChecked(action->isChecked());
+        QObject::connect(action, &QAction::toggled, radio, &QRadioButton::setChecked);
+        QObject::connect(radio, &QRadioButton::clicked, action, &QAction::trigger);
+    }
 
+    // Every button stands for a command of the menus (or, for the font and
+    // the favourites, a command of its own): it triggers that action and is
+    // enabled with it.
     const struct {
         const char* name;
         int x;
-        EditorIcon icon;
-        void (TEditForm::*action)();
+        const char* action;
+        const char* icon;
     } buttons[] = {
-        {"FileOpenButton", 104, EditorIcon::Open, &TEditForm::openList},
-        {"SaveFileButton", 136, EditorIcon::Save, nullptr},
-        {"PrintButton", 168, EditorIcon::Print, &TEditForm::Print1Click},
-        {"FileCloseButton", 200, EditorIcon::Close, nullptr},
-        {"CutButton", 416, EditorIcon::Cut, &TEditForm::Cut1Click},
-        {"CopyButton", 448, EditorIcon::Copy, &TEditForm::Copy1Click},
-        {"PasteButton", 480, EditorIcon::Paste, &TEditForm::Paste1Click},
-        {"FontButton", 544, EditorIcon::Font, &TEditForm::FontButtonClick},
+        {"FileOpenButton", 104, "Open1", "open"},
+        {"SaveFileButton", 136, "Save1", "save"},
+        {"PrintButton", 168, "Print1", "print"},
+        {"FileCloseButton", 200, "Close1", "close"},
+        {"CutButton", 416, "Cut1", "cut"},
+        {"CopyButton", 448, "Copy1", "copy"},
+        {"PasteButton", 480, "Paste1", "paste"},
+        {"FontButton", 544, "FontCommand", "font"},
+        {"TransponderButton", 608, "Transponderbearbeiten1", nullptr},
+        {"FavEditButton", 712, "FavEditCommand", nullptr},
     };
     for (const auto& b : buttons) {
         QToolButton* button = shell::toolButton(panel, b.name, {});
         button->move(b.x + shift, 0);
-        button->setIcon(editorIcon(b.icon));
-        button->setIconSize(QSize(24, 24));
-        if (b.action)
-            QObject::connect(button, &QToolButton::clicked, &form, b.action);
+        if (b.icon) {
+            button->setIcon(editorIcon(b.icon));
+            button->setIconSize(QSize(24, 24));
+        }
+        bindToAction(button, form.findChild<QAction*>(QString::fromLatin1(b.action)));
     }
-    QObject::connect(panel->findChild<QToolButton*>(QStringLiteral("FileCloseButton")),
-                     &QToolButton::clicked, &form, [&form] { form.Close1Click(); });
-    QObject::connect(panel->findChild<QToolButton*>(QStringLiteral("SaveFileButton")),
-                     &QToolButton::clicked, &form, [&form] { form.saveList(); });
-
-    QToolButton* transponder = shell::toolButton(panel, "TransponderButton", {});
+    auto* transponder = panel->findChild<QToolButton*>(QStringLiteral("TransponderButton"));
     transponder->setText(QStringLiteral("TP-Edit"));
     QFont bold = transponder->font();
     bold.setBold(true);
     transponder->setFont(bold);
     transponder->setFixedSize(73, 33);
-    transponder->move(608 + shift, 0);
-    QObject::connect(transponder, &QToolButton::clicked, &form,
-                     &TEditForm::Transponderbearbeiten1Click);
-    QToolButton* favourites = shell::toolButton(panel, "FavEditButton", QString());
+    auto* favourites = panel->findChild<QToolButton*>(QStringLiteral("FavEditButton"));
     favourites->setText(QStringLiteral("Fav-Edit"));
     favourites->setFixedSize(65, 33);
-    favourites->move(712 + shift, 0);
-    QObject::connect(favourites, &QToolButton::clicked, &form,
-                     &TEditForm::FavoritenBearbeiten1Click);
 
     c.ComboBox1 = new QComboBox(panel);
     c.ComboBox1->setObjectName(QStringLiteral("ComboBox1"));

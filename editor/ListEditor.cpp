@@ -156,17 +156,16 @@ void ListEditor::clearChannelGrid() {
 }
 
 bool ListEditor::undo() {
-    commitCellEdit();
-    if (!listOpen() || !model_.history.undo())
-        return false;
-    model_.channelCount = channelsNow();
-    refill(Changed::Both);
-    return true;
+    return stepHistory(&UndoHistory::undo);
 }
 
 bool ListEditor::redo() {
+    return stepHistory(&UndoHistory::redo);
+}
+
+bool ListEditor::stepHistory(bool (UndoHistory::*step)()) {
     commitCellEdit();
-    if (!listOpen() || !model_.history.redo())
+    if (!listOpen() || !(model_.history.*step)())
         return false;
     model_.channelCount = channelsNow();
     refill(Changed::Both);

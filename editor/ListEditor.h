@@ -10,6 +10,7 @@
 #include <functional>
 
 class ChannelListModel;
+class UndoHistory;
 struct ReferenceList;
 
 // What an edit changed, so the windows repaint just that.
@@ -129,6 +130,7 @@ private:
                 Changed report = Changed::Nothing);
     void refillGrids(Changed what);
     void report(Changed what);
+    bool stepHistory(bool (UndoHistory::*step)());
     void selectTvView();
     int channelsNow();
     // Moves the favourites rows from `from` on by `by` rows (down when

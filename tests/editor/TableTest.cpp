@@ -5,11 +5,14 @@
 
 #include "editor/ChannelTableModel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QToolButton>
 
 using namespace listtest;
 using Ids = std::vector<int>;
@@ -121,4 +124,24 @@ TEST_F(EditorTest, EveryBoldHeadingAndValueWordFitsItsColumnInEveryLanguage) {
             EXPECT_LE(cellMetrics.horizontalAdvance(i18n::text(word)) + 4, grid->columnWidth(11));
         EXPECT_EQ(grid->columnWidth(1), 158); // "Programm-Name" keeps its design width
     }
+}
+
+TEST_F(EditorTest, ToolButtonsShowTheirPictureAndRunTheirMenuCommand) {
+    for (const char* name : {"FileOpenButton", "SaveFileButton", "PrintButton", "FileCloseButton",
+                             "CutButton", "CopyButton", "PasteButton", "FontButton"}) {
+        auto* button = edit->findChild<QToolButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_FALSE(button->icon().pixmap(24, 24).isNull()) << name;
+    }
+    auto* close = edit->findChild<QAction*>(QStringLiteral("Close1"));
+    auto* closeButton = edit->findChild<QToolButton*>(QStringLiteral("FileCloseButton"));
+    close->setEnabled(false);
+    EXPECT_FALSE(closeButton->isEnabled());
+    close->setEnabled(true);
+    open(writeList(tvThenRadio(3)));
+    QTest::mouseClick(closeButton, Qt::LeftButton);
+    EXPECT_TRUE(edit->editor().path().isEmpty());
+    edit->showRadio();
+    EXPECT_TRUE(edit->controls().RadioButtonRadio->isChecked());
+    EXPECT_FALSE(edit->controls().RadioButtonTV->isChecked());
 }
