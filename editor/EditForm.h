@@ -23,18 +23,19 @@ class TFavForm;
 class TWarnung;
 class UserDialogs;
 
-// The controls of the editor window that its commands switch and read.
+// The controls of the editor window that its commands switch and read
+// (all null until the window has built them).
 struct EditorControls {
-    GridView* StringGrid1 = nullptr;
-    QMenu* PopupMenu1 = nullptr; // the grid's context menu (Cut2, Copy2, Paste2)
-    QRadioButton* RadioButtonTV = nullptr;
-    QRadioButton* RadioButtonRadio = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* cellChoiceList = nullptr;
-    QAction* AnsichtTV = nullptr;
-    QAction* AnsichtRa = nullptr;
-    QAction* Undo1 = nullptr;
-    QAction* Redo1 = nullptr;
+    GridView* StringGrid1;
+    QMenu* PopupMenu1; // the grid's context menu (Cut2, Copy2, Paste2)
+    QRadioButton* RadioButtonTV;
+    QRadioButton* RadioButtonRadio;
+    QComboBox* ComboBox1;
+    QComboBox* cellChoiceList;
+    QAction* AnsichtTV;
+    QAction* AnsichtRa;
+    QAction* Undo1;
+    QAction* Redo1;
 };
 
 // The channel-list editor window: one list file shown as the TV or radio
@@ -133,7 +134,7 @@ private:
     WarningBoxes prompts_;
     ListEditor editor_;
     ChannelTableModel* table_ = nullptr;
-    EditorControls controls_;
+    EditorControls controls_{};
     CellEditing* cells_ = nullptr;
     TFavForm* favForm_ = nullptr;
     TSuche* suche_ = nullptr;

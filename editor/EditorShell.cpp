@@ -211,7 +211,7 @@ void buildToolBar(TEditForm& form, QWidget* central, EditorControls& c) {
 } // namespace
 
 EditorControls buildEditorShell(TEditForm& form, QWidget* central, ChannelTableModel* table) {
-    EditorControls c;
+    EditorControls c{};
     c.StringGrid1 = new GridView(table, columnWidths, central);
     c.StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     c.StringGrid1->setContextMenuPolicy(Qt::PreventContextMenu);
