@@ -5,6 +5,7 @@
 #include "channellist/ChannelListModel.h"
 #include "editor/CellEditing.h"
 #include "editor/ChannelTableModel.h"
+#include "editor/ChannelTableMouse.h"
 #include "editor/EditorShell.h"
 #include "editor/FavForm.h"
 #include "editor/GridView.h"
@@ -51,7 +52,9 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
         if (showAbout_)
             showAbout_();
     });
-    connectChannelTableMouse();
+    connectChannelTableMouse(controls_, editor_,
+                             [this] { return favForm_ && favForm_->isVisible(); });
+    connect(controls_.StringGrid1, &GridView::rowMoved, this, &TEditForm::StringGrid1RowMoved);
     cells_ = new CellEditing(controls_.StringGrid1, table_, editor_);
     cells_->editTransponder = [this] { Transponderbearbeiten1Click(); };
     cells_->showFavourites = [this] { FavoritenBearbeiten1Click(); };
@@ -68,7 +71,7 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
     statusBar()->addWidget(path, 1);
 
     editor_.changed = [this](Changed what) { showChange(what); };
-    showViewChecks(true);
+    checkViewActions(controls_, true);
     controls_.StringGrid1->setFocus();
     showChange(Changed::Nothing);
     applyStartupTexts();
@@ -88,12 +91,6 @@ void TEditForm::showChange(Changed what) {
     controls_.Redo1->setEnabled(editor_.canRedo());
     auto* label = statusBar()->findChild<QLabel*>(QStringLiteral("StatusPath"));
     label->setText(editor_.modified() ? editor_.path() + QStringLiteral(" *") : editor_.path());
-}
-
-// The view switch's radio buttons follow the actions.
-void TEditForm::showViewChecks(bool tv) {
-    controls_.AnsichtTV->setChecked(tv);
-    controls_.AnsichtRa->setChecked(!tv);
 }
 
 void TEditForm::setFavForm(TFavForm* favForm) {
@@ -135,8 +132,4 @@ void TEditForm::applyLanguage(i18n::Language language) {
 QString TEditForm::statusText() const {
     const auto* label = statusBar()->findChild<QLabel*>(QStringLiteral("StatusPath"));
     return label ? label->text() : QString();
-}
-
-bool TEditForm::favouritesVisible() const {
-    return favForm_ && favForm_->isVisible();
 }

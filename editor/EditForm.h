@@ -121,13 +121,9 @@ protected:
 private:
     // Repaints what an edit changed, and the undo state and status line.
     void showChange(Changed what);
-    void showViewChecks(bool tv);
-    void connectChannelTableMouse();
     // Before unsaved changes would be lost: true to go on (saved or
     // discarded), false to keep them.
     bool confirmDiscard();
-    void repairFavouritesBeforeSave();
-    bool favouritesVisible() const;
     void showFinder(int column);
 
     UserDialogs& dialogs_;

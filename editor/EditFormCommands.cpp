@@ -4,6 +4,7 @@
 #include "editor/BoxReporter.h"
 #include "editor/CellEditing.h"
 #include "editor/EditForm.h"
+#include "editor/EditorShell.h"
 #include "editor/FavForm.h"
 #include "editor/GridView.h"
 #include "i18n/WindowTexts.h"
@@ -20,7 +21,7 @@ void TEditForm::openList() {
     if (!loadListIntoEditor(files.constFirst()))
         return;
     controls_.StringGrid1->setFocus();
-    showViewChecks(true);
+    checkViewActions(controls_, true);
 }
 
 bool TEditForm::loadListIntoEditor(const QString& path) {
@@ -42,7 +43,7 @@ bool TEditForm::loadListIntoEditor(const QString& path) {
 
 void TEditForm::showTv() {
     cells_->hideChoiceList();
-    showViewChecks(true);
+    checkViewActions(controls_, true);
     editor_.setView(1);
     controls_.StringGrid1->setCurrentCell(1, 1);
     controls_.StringGrid1->setFocus();
@@ -50,7 +51,7 @@ void TEditForm::showTv() {
 
 void TEditForm::showRadio() {
     cells_->hideChoiceList();
-    showViewChecks(false);
+    checkViewActions(controls_, false);
     editor_.setView(0);
     controls_.StringGrid1->setCurrentCell(1, 1);
     controls_.StringGrid1->setFocus();
@@ -84,19 +85,13 @@ bool TEditForm::confirmDiscard() {
     return answer == Discard;
 }
 
-// Every save repairs the favourites first, as one undo step, and warns when
-// it changed any.
-void TEditForm::repairFavouritesBeforeSave() {
-    if (editor_.repairFavourites())
-        prompts_.warning(i18n::text(i18n::Msg::FavouritesRepaired));
-}
-
 bool TEditForm::saveList() {
     if (!editor_.listOpen()) {
         prompts_.warnNoList();
         return false;
     }
-    repairFavouritesBeforeSave();
+    // Every save repairs the favourites first.
+    editor_.repairFavourites();
     BoxReporter reporter(dialogs_, this);
     return editor_.save(reporter);
 }
@@ -106,7 +101,7 @@ bool TEditForm::Close1Click() {
         return false;
     if (favForm_)
         favForm_->hide();
-    showViewChecks(true);
+    checkViewActions(controls_, true);
     editor_.close();
     controls_.ComboBox1->setCurrentIndex(-1);
     return true;

@@ -9,50 +9,11 @@
 #include "editor/GridView.h"
 #include "ui/UserDialogs.h"
 
-#include <QMenu>
-
 namespace {
 
-constexpr int LastColumn = ChannelGridColumns - 1; // "Favoriten"
 constexpr int ColTransponder = 13;
 
 } // namespace
-
-void TEditForm::connectChannelTableMouse() {
-    GridView* grid = controls_.StringGrid1;
-    connect(grid, &GridView::pressed, this, [this, grid](int column, int row, Qt::MouseButton b) {
-        editor_.setPasteToFavourites(false);
-        grid->dragRows = favouritesVisible() && b == Qt::LeftButton;
-        if (column == 0 && row > editor_.model().viewRowCount) {
-            if (!favouritesVisible()) {
-                editor_.markRows(grid->selectionRect().height());
-                grid->setRowMoving(false);
-            }
-            return;
-        }
-        if (b == Qt::LeftButton && !favouritesVisible())
-            grid->setRowMoving(true);
-    });
-    connect(grid, &GridView::released, this,
-            [this, grid](int column, int row, Qt::MouseButton b, const QPoint& globalPos) {
-                editor_.setPasteToFavourites(false);
-                const bool inList = row <= editor_.model().viewRowCount;
-                if (row >= 1 && (column == 0 || (b == Qt::RightButton && inList))) {
-                    grid->setSelectionRect({1, row, LastColumn, row});
-                    if (b == Qt::RightButton)
-                        controls_.PopupMenu1->popup(globalPos);
-                    else if (b == Qt::LeftButton)
-                        editor_.markRowsUnlessMarked(1);
-                    return;
-                }
-                if (b == Qt::LeftButton)
-                    editor_.markRowsUnlessMarked(grid->selectionRect().height());
-            });
-    connect(grid, &GridView::currentCellChanged, this, [this, grid](int column, int row) {
-        editor_.currentCellChanged(column, row, grid->selectionRect());
-    });
-    connect(grid, &GridView::rowMoved, this, &TEditForm::StringGrid1RowMoved);
-}
 
 void TEditForm::Copy1Click() {
     if (!editor_.copy(controls_.StringGrid1->selectionRect()))

@@ -25,7 +25,8 @@ bool TEditForm::SaveAs1Click() {
         prompts_.warnNoList();
         return false;
     }
-    repairFavouritesBeforeSave();
+    // Every save repairs the favourites first.
+    editor_.repairFavourites();
     const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("SaveDialog1"));
     const QString path =
         dialogs_.saveFileName(this, texts->title, texts->filter, QStringLiteral("lst"));

@@ -220,3 +220,8 @@ EditorControls buildEditorShell(TEditForm& form, QWidget* central, ChannelTableM
     static_cast<QVBoxLayout*>(central->layout())->addWidget(c.StringGrid1);
     return c;
 }
+
+void checkViewActions(const EditorControls& controls, bool tv) {
+    controls.AnsichtTV->setChecked(tv);
+    controls.AnsichtRa->setChecked(!tv);
+}

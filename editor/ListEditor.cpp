@@ -134,10 +134,11 @@ bool ListEditor::exportText(const QString& path, ListFileReporter& reporter) con
     return ::exportText(model_.image, path, reporter);
 }
 
-bool ListEditor::repairFavourites() {
+void ListEditor::repairFavourites() {
     bool repaired = false;
     change(Changed::Nothing, [&] { repaired = model_.repairFavourites(); });
-    return repaired;
+    if (repaired)
+        prompts_.warnFavouritesRepaired();
 }
 
 void ListEditor::setView(uint8_t kind) {

@@ -36,6 +36,8 @@ public:
     virtual void warnNotWholeRows() = 0;
     // TWarnung4: a paste whose row lies below the list goes behind its end.
     virtual void warnPasteBehindList() = 0;
+    // The favourite numbers were mended before a save.
+    virtual void warnFavouritesRepaired() = 0;
 };
 
 // The editor without its windows: the open list, its view, the marked rows
@@ -75,8 +77,9 @@ public:
     bool save(ListFileReporter& reporter);
     bool saveAs(const QString& path, ListFileReporter& reporter);
     bool exportText(const QString& path, ListFileReporter& reporter) const;
-    // Mends the favourite numbers as one undo step; true when it changed any.
-    bool repairFavourites();
+    // Mends the favourite numbers as one undo step, and warns when it
+    // changed any.
+    void repairFavourites();
     void setView(uint8_t kind);
     void clearChannelGrid();
     // Refills and reports without a change of the list (a window shown or

@@ -16,6 +16,10 @@ void WarningBoxes::capacityExceeded(int, const QString& message) {
     plainMessage(dialogs_, parent_, message);
 }
 
+void WarningBoxes::warnFavouritesRepaired() {
+    warning(i18n::text(i18n::Msg::FavouritesRepaired));
+}
+
 void WarningBoxes::warnNoList() {
     warning(i18n::text(i18n::Msg::EditorNoListOpened));
 }

@@ -19,6 +19,7 @@ public:
     void warnMoveDown() override { show(2); }
     void warnNotWholeRows() override { show(3); }
     void warnPasteBehindList() override { show(4); }
+    void warnFavouritesRepaired() override;
     // "Keine Liste geöffnet!"
     void warnNoList();
     void warning(const QString& text);
