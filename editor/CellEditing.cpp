@@ -41,7 +41,7 @@ CellEditing::CellEditing(GridView* grid, ChannelTableModel* table, ListEditor& e
         [this](int column, int row, const QString& text) { editor_.typeCell(column, row, text); });
     connect(grid_, &GridView::editorClosed, this, [this] {
         editor_.commitCellEdit();
-        refillAfterTransponderEdit();
+        leaveTransponderCell();
     });
     connect(grid_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { doubleClicked(index.column(), index.row() + 1); });
@@ -68,9 +68,9 @@ void CellEditing::setEditing(bool on) {
                               : QAbstractItemView::NoEditTriggers);
 }
 
-void CellEditing::refillAfterTransponderEdit() {
+void CellEditing::leaveTransponderCell() {
     if (isTransponderColumn(grid_->currentGridColumn()))
-        editor_.refillAfterTransponderEdit();
+        editor_.leaveTransponderCell();
 }
 
 void CellEditing::doubleClicked(int column, int row) {
@@ -159,7 +159,7 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event) {
         if (watched == grid_) {
             const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
             if (enter || key == Qt::Key_Up || key == Qt::Key_Down)
-                refillAfterTransponderEdit();
+                leaveTransponderCell();
             if (enter && !grid_->editing()) {
                 this->enter();
                 return true;

@@ -31,7 +31,7 @@ private:
     // Enter in the channel table (no in-place editor open).
     void enter();
     void setEditing(bool on);
-    void refillAfterTransponderEdit();
+    void leaveTransponderCell();
     void showChoiceList(int column, int row);
     void chosen(int index);
     bool choiceListKey(int key);

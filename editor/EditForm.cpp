@@ -104,7 +104,7 @@ void TEditForm::setFavForm(TFavForm* favForm) {
     connect(favForm_, &TFavForm::channelDropped, this, &TEditForm::StringGrid2DragDrop);
     connect(favForm_, &TFavForm::touched, this, [this] { editor_.setPasteToFavourites(true); });
     // Closing the favourites window shows their numbers in the channel table.
-    connect(favForm_, &TFavForm::closed, this, [this] { editor_.refill(Changed::Channels); });
+    connect(favForm_, &TFavForm::closed, this, [this] { editor_.favouritesWindowShown(false); });
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z work in the favourites window too.
     favForm_->addAction(controls_.Undo1);
     favForm_->addAction(controls_.Redo1);

@@ -69,7 +69,6 @@ public:
     bool loadListIntoEditor(const QString& path);
     void showTv();
     void showRadio();
-    void clearChannelTable();
     void Copy1Click();
     void Cut1Click();
     void Paste1Click();

@@ -57,11 +57,6 @@ void TEditForm::showRadio() {
     controls_.StringGrid1->setFocus();
 }
 
-void TEditForm::clearChannelTable() {
-    editor_.clearChannelGrid();
-    editor_.refill(Changed::Nothing);
-}
-
 void TEditForm::undo() {
     editor_.undo();
 }

@@ -95,11 +95,11 @@ void TEditForm::FavoritenBearbeiten1Click() {
         return;
     if (favForm_->isVisible()) {
         favForm_->hide();
-        editor_.refill(Changed::Both);
+        editor_.favouritesWindowShown(false);
         return;
     }
     favForm_->show();
-    editor_.refill(Changed::Favourites);
+    editor_.favouritesWindowShown(true);
     favForm_->StringGrid2->setFocus();
 }
 

@@ -80,7 +80,7 @@ void ListEditor::selectTvView() {
 ListLoadResult ListEditor::load(const QString& path, bool& favouritesRepaired) {
     commitCellEdit();
     favouritesRepaired = false;
-    clearChannelGrid();
+    clearChannelTable();
     const ListLoadResult result = loadListFileChecked(model_.image, path);
     if (result == ListLoadResult::Unreadable) {
         // Nothing was read: the open list (and its path) stay as they were.
@@ -103,7 +103,7 @@ void ListEditor::close() {
     commitCellEdit();
     selectTvView();
     eraseImage(model_.image);
-    clearChannelGrid();
+    clearChannelTable();
     model_.channelCount = 0;
     model_.viewRowCount = 0;
     path_.clear();
@@ -145,15 +145,19 @@ void ListEditor::setView(uint8_t kind) {
     commitCellEdit();
     model_.channelCount = channelsNow();
     model_.currentKind = kind;
-    clearChannelGrid();
+    clearChannelTable();
     refill(Changed::Both);
 }
 
-void ListEditor::clearChannelGrid() {
+void ListEditor::clearChannelTable() {
     numbersChanged_ = true;
     for (int row = 1; row < shownRows_; ++row)
         for (int column = 0; column < ChannelGridColumns; ++column)
             model_.channelGrid.setCell(column, row, "");
+}
+
+void ListEditor::favouritesWindowShown(bool shown) {
+    refill(shown ? Changed::Favourites : Changed::Both);
 }
 
 bool ListEditor::undo() {

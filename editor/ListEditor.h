@@ -81,10 +81,10 @@ public:
     // changed any.
     void repairFavourites();
     void setView(uint8_t kind);
-    void clearChannelGrid();
-    // Refills and reports without a change of the list (a window shown or
-    // hidden).
-    void refill(Changed what);
+    // The favourites window was shown, or hidden or closed: the favourites
+    // table is filled for it, and on hiding the channel table shows the
+    // favourite numbers.
+    void favouritesWindowShown(bool shown);
     bool undo();
     bool redo();
 
@@ -109,9 +109,9 @@ public:
     void typeCell(int column, int row, const QString& text);
     // Ends the undo step of an in-place edit.
     void commitCellEdit();
-    // The table shows old transponder data after a typed frequency or symbol
-    // rate: refill it.
-    void refillAfterTransponderEdit();
+    // The cursor leaves a frequency or symbol-rate cell: after a typed value
+    // changed transponder data the table is refilled (it showed old values).
+    void leaveTransponderCell();
     void chooseCell(int column, int row, int index, const QString& text);
     // Runs a dialog that writes into the image as one undo step.
     void editInDialog(const std::function<void()>& dialog);
@@ -131,7 +131,11 @@ public:
 private:
     void change(Changed refill, const std::function<void()>& operation,
                 Changed report = Changed::Nothing);
+    // Refills and reports without a change of the list.
+    void refill(Changed what);
     void refillGrids(Changed what);
+    // Empties every cell of the channel grid's shown rows.
+    void clearChannelTable();
     void report(Changed what);
     bool stepHistory(bool (UndoHistory::*step)());
     void selectTvView();

@@ -94,7 +94,7 @@ void ListEditor::commitCellEdit() {
     report(Changed::Nothing);
 }
 
-void ListEditor::refillAfterTransponderEdit() {
+void ListEditor::leaveTransponderCell() {
     if (!transponderCellEdited_)
         return;
     transponderCellEdited_ = false;
