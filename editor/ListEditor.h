@@ -63,7 +63,6 @@ public:
     int shownRows() const { return shownRows_; }
     int markedRowCount() const { return markedRowCount_; }
     bool pasteToFavourites() const { return pasteToFavourites_; }
-    bool transponderCellEdited() const { return transponderCellEdited_; }
     int findColumn() const { return findColumn_; }
 
     // --- the list ----------------------------------------------------------
