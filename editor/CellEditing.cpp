@@ -74,7 +74,7 @@ void CellEditing::leaveTransponderCell() {
 }
 
 void CellEditing::doubleClicked(int column, int row) {
-    if (row > editor_.model().viewRowCount) {
+    if (row > editor_.model().viewRowCount()) {
         setEditing(false);
         return;
     }
@@ -104,7 +104,7 @@ void CellEditing::enter() {
     }
     const bool on = column != 0 && column != 2;
     setEditing(on);
-    if (on && !isChoiceColumn(column) && row >= 1 && row <= editor_.model().viewRowCount)
+    if (on && !isChoiceColumn(column) && row >= 1 && row <= editor_.model().viewRowCount())
         grid_->edit(grid_->currentIndex());
 }
 
@@ -125,7 +125,7 @@ void CellEditing::chosen(int index) {
         return;
     const int column = grid_->currentGridColumn();
     const int row = grid_->currentGridRow();
-    if (row < 1 || row > editor_.model().viewRowCount || !isChoiceColumn(column))
+    if (row < 1 || row > editor_.model().viewRowCount() || !isChoiceColumn(column))
         return;
     editor_.chooseCell(column, row, index, choiceList_->itemText(index));
     choiceList_->hide();
@@ -146,7 +146,7 @@ bool CellEditing::choiceListKey(int key) {
         grid_->setCurrentCell(column - 1, row);
     else if (key == Qt::Key_PageUp && row > 1)
         grid_->setCurrentCell(column, row - 1);
-    else if (key == Qt::Key_PageDown && row < editor_.model().viewRowCount - 1)
+    else if (key == Qt::Key_PageDown && row < editor_.model().viewRowCount() - 1)
         grid_->setCurrentCell(column, row + 1);
     return true;
 }

@@ -22,7 +22,7 @@ void connectChannelTableMouse(const EditorControls& controls, ListEditor& editor
                      [&editor, grid, favouritesVisible](int column, int row, Qt::MouseButton b) {
                          editor.setPasteToFavourites(false);
                          grid->dragRows = favouritesVisible() && b == Qt::LeftButton;
-                         if (column == 0 && row > editor.model().viewRowCount) {
+                         if (column == 0 && row > editor.model().viewRowCount()) {
                              if (!favouritesVisible()) {
                                  editor.markRows(grid->selectionRect().height());
                                  grid->setRowMoving(false);
@@ -36,7 +36,7 @@ void connectChannelTableMouse(const EditorControls& controls, ListEditor& editor
         grid, &GridView::released, grid,
         [&editor, grid, popup](int column, int row, Qt::MouseButton b, const QPoint& globalPos) {
             editor.setPasteToFavourites(false);
-            const bool inList = row <= editor.model().viewRowCount;
+            const bool inList = row <= editor.model().viewRowCount();
             if (row >= 1 && (column == 0 || (b == Qt::RightButton && inList))) {
                 grid->setSelectionRect({1, row, LastColumn, row});
                 if (b == Qt::RightButton)

@@ -74,7 +74,7 @@ void TEditForm::Transponderbearbeiten1Click() {
         return;
     const int row = controls_.StringGrid1->currentGridRow();
     const ChannelListModel& model = editor_.model();
-    const int slot = row >= 1 && row <= model.viewRowCount
+    const int slot = row >= 1 && row <= model.viewRowCount()
                          ? model.rowToChannel[static_cast<std::size_t>(row - 1)]
                          : -1;
     // Everything the dialog writes is one undo step.

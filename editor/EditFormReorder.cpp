@@ -41,7 +41,7 @@ bool TEditForm::applyOrderFrom(const QString& referencePath) {
         return false;
     }
     const ReorderSummary plan =
-        planReorder(editor_.model().image, editor_.model().channelCount, *load.list, false);
+        planReorder(editor_.model().image, editor_.model().channelCount(), *load.list, false);
     if (plan.matched() == 0) {
         warn(i18n::text(i18n::Msg::ReorderNoMatch));
         return false;

@@ -62,11 +62,11 @@ void TFavForm::refresh() {
 
 void TFavForm::pressed(int column, int row, Qt::MouseButton) {
     emit touched();
-    StringGrid2->setRowMoving(!(column == 0 && row > model_.viewRowCount));
+    StringGrid2->setRowMoving(!(column == 0 && row > model_.viewRowCount()));
 }
 
 void TFavForm::released(int column, int row, Qt::MouseButton button, const QPoint& globalPos) {
-    if (column == 0 && row >= 1 && row <= model_.viewRowCount) {
+    if (column == 0 && row >= 1 && row <= model_.viewRowCount()) {
         StringGrid2->setSelectionRect({1, row, FavouriteGridColumns - 1, row});
         if (button == Qt::RightButton)
             PopupMenu1->popup(globalPos);

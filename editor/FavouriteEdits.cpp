@@ -47,7 +47,7 @@ void ListEditor::fillFavouriteRow(int favouriteRow, int channelRow) {
 void ListEditor::dropFavourite(int favouriteRow, int channelRow) {
     // Only a channel of the list can become a favourite.
     if (!listOpen() || favouriteRow < 1 || favouriteRow > FavouriteRows || channelRow < 1 ||
-        channelRow > model_.viewRowCount)
+        channelRow > model_.viewRowCount())
         return;
     // The favourites table keeps its rows as they were dropped.
     change(
@@ -56,7 +56,7 @@ void ListEditor::dropFavourite(int favouriteRow, int channelRow) {
             if (model_.favouriteGrid.cell(1, favouriteRow) != " ")
                 shiftFavourites(favouriteRow, 1);
             fillFavouriteRow(favouriteRow, channelRow);
-            model_.applyFavouriteGrid(model_.channelCount);
+            model_.applyFavouriteGrid(model_.channelCount());
         },
         Changed::Favourites);
     markedRowCount_ = 0;
@@ -70,7 +70,7 @@ void ListEditor::pasteFavourites(int favouriteRow, int channelTop) {
         shiftFavourites(favouriteRow, k);
         for (int i = 0; i < k && favouriteRow + i <= FavouriteRows; ++i)
             fillFavouriteRow(favouriteRow + i, channelTop + i);
-        model_.applyFavouriteGrid(model_.channelCount);
+        model_.applyFavouriteGrid(model_.channelCount());
     });
     markedRowCount_ = 0;
 }
@@ -81,7 +81,7 @@ void ListEditor::deleteFavourites(int top, int bottom) {
     bottom = std::min(bottom, FavouriteRows);
     change(Changed::Favourites, [&] {
         shiftFavourites(top, -(bottom - top + 1));
-        model_.applyFavouriteGrid(model_.channelCount);
+        model_.applyFavouriteGrid(model_.channelCount());
     });
 }
 
@@ -98,6 +98,6 @@ void ListEditor::moveFavourite(int fromRow, int toRow) {
         shiftFavourites(toRow, 1);
         for (int column = 1; column < FavouriteGridColumns; ++column)
             fav.setCell(column, toRow, moved[column]);
-        model_.applyFavouriteGrid(model_.channelCount);
+        model_.applyFavouriteGrid(model_.channelCount());
     });
 }

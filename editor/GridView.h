@@ -20,7 +20,6 @@ class GridView : public QTableView {
 public:
     GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent);
 
-
     GridSelection selectionRect() const;
     // Selects columns left..right of rows top..bottom (an empty selection
     // when right < left), and makes (left, top) the current cell unless

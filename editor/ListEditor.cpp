@@ -31,15 +31,11 @@ bool ListEditor::canRedo() const {
     return model_.history.canRedo();
 }
 
-int ListEditor::channelsNow() {
-    return countChannels(model_.image);
-}
-
 void ListEditor::change(Changed refill, const std::function<void()>& operation, Changed report) {
     commitCellEdit();
     model_.history.begin();
     operation();
-    model_.channelCount = channelsNow();
+    model_.recount();
     refillGrids(refill);
     model_.history.commit();
     this->report(refill | report);
@@ -53,14 +49,14 @@ void ListEditor::refill(Changed what) {
 void ListEditor::refillGrids(Changed what) {
     if (touches(what, Changed::Channels)) {
         // Rows the view no longer reaches are emptied.
-        const int before = model_.viewRowCount;
-        model_.fillChannelGrid(model_.channelCount);
-        for (int row = model_.viewRowCount + 1; row <= before; ++row)
+        const int before = model_.viewRowCount();
+        model_.fillChannelGrid(model_.channelCount());
+        for (int row = model_.viewRowCount() + 1; row <= before; ++row)
             for (int column = 1; column < ChannelGridColumns; ++column)
                 model_.channelGrid.setCell(column, row, "");
     }
     if (touches(what, Changed::Favourites))
-        model_.fillFavouriteGrid(model_.channelCount);
+        model_.fillFavouriteGrid(model_.channelCount());
 }
 
 void ListEditor::report(Changed what) {
@@ -92,7 +88,7 @@ ListLoadResult ListEditor::load(const QString& path, bool& favouritesRepaired) {
     pasteToFavourites_ = false;
     path_ = path;
     selectTvView();
-    model_.channelCount = channelsNow();
+    model_.recount();
     // The repaired image is what the file means: it counts as unchanged.
     model_.history.reset();
     refill(Changed::Both);
@@ -102,10 +98,8 @@ ListLoadResult ListEditor::load(const QString& path, bool& favouritesRepaired) {
 void ListEditor::close() {
     commitCellEdit();
     selectTvView();
-    eraseImage(model_.image);
+    model_.clear();
     clearChannelTable();
-    model_.channelCount = 0;
-    model_.viewRowCount = 0;
     path_.clear();
     model_.history.reset();
     model_.fillFavouriteGrid(0);
@@ -143,7 +137,7 @@ void ListEditor::repairFavourites() {
 
 void ListEditor::setView(uint8_t kind) {
     commitCellEdit();
-    model_.channelCount = channelsNow();
+    model_.recount();
     model_.currentKind = kind;
     clearChannelTable();
     refill(Changed::Both);
@@ -172,7 +166,7 @@ bool ListEditor::stepHistory(bool (UndoHistory::*step)()) {
     commitCellEdit();
     if (!listOpen() || !(model_.history.*step)())
         return false;
-    model_.channelCount = channelsNow();
+    model_.recount();
     refill(Changed::Both);
     return true;
 }

@@ -138,7 +138,6 @@ private:
     void report(Changed what);
     bool stepHistory(bool (UndoHistory::*step)());
     void selectTvView();
-    int channelsNow();
     // Moves the favourites rows from `from` on by `by` rows (down when
     // positive; rows pushed past the last are lost, rows pulled up from
     // beyond it are empty) and numbers them again.

@@ -31,7 +31,7 @@ void ListEditor::currentCellChanged(int column, int row, const GridSelection& s)
 }
 
 bool ListEditor::copy(const GridSelection& s) {
-    if (s.empty() || s.bottom > model_.viewRowCount) {
+    if (s.empty() || s.bottom > model_.viewRowCount()) {
         prompts_.warnNotWholeRows();
         return false;
     }
@@ -45,7 +45,7 @@ bool ListEditor::copy(const GridSelection& s) {
 }
 
 ListEditor::RowEdit ListEditor::remove(const GridSelection& s) {
-    if (s.empty() || s.height() > model_.viewRowCount || s.bottom > model_.viewRowCount)
+    if (s.empty() || s.height() > model_.viewRowCount() || s.bottom > model_.viewRowCount())
         return RowEdit::OutsideList;
     if (!wholeRows(s))
         return RowEdit::PartOfRow;
@@ -56,7 +56,7 @@ ListEditor::RowEdit ListEditor::remove(const GridSelection& s) {
 
 void ListEditor::paste(int row) {
     change(Changed::Channels, [&] {
-        if (row > model_.viewRowCount) {
+        if (row > model_.viewRowCount()) {
             // An insertion point below the list: the channels go behind its
             // last channel, and the user is told so.
             prompts_.warnPasteBehindList();
@@ -73,7 +73,7 @@ void ListEditor::moveRows(int fromRow, int toRow) {
 }
 
 void ListEditor::typeCell(int column, int row, const QString& text) {
-    if (row < 1 || row > model_.viewRowCount)
+    if (row < 1 || row > model_.viewRowCount())
         return;
     const std::string latin1 = text.toLatin1().toStdString();
     if (!cellEditOpen_) {
@@ -102,7 +102,7 @@ void ListEditor::leaveTransponderCell() {
 }
 
 void ListEditor::chooseCell(int column, int row, int index, const QString& text) {
-    if (row < 1 || row > model_.viewRowCount)
+    if (row < 1 || row > model_.viewRowCount())
         return;
     model_.channelGrid.setCell(column, row, text.toLatin1().toStdString());
     change(Changed::Channels, [&] {

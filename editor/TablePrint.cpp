@@ -33,11 +33,11 @@ void printChannelTable(QPrinter& printer, const GridView& table, const ChannelLi
         return QString::fromLatin1(model.channelGrid.cell(column, row));
     };
     int j = 0;
-    for (int i = 0; i <= model.viewRowCount; ++i, ++j) {
+    for (int i = 0; i <= model.viewRowCount(); ++i, ++j) {
         const int y = scaled(h * j + 20) + ascent;
         for (int k = 0; k < ChannelGridColumns; ++k)
             painter.drawText(columnX[k], y, cellText(k, i));
-        if (j == linesPerPage && i < model.viewRowCount) {
+        if (j == linesPerPage && i < model.viewRowCount()) {
             printer.newPage();
             j = 0;
         }

@@ -180,7 +180,7 @@ TEST_F(EditorCommandsTest, ChoosingRadioInTheTvViewRemovesTheRow) {
     EXPECT_EQ(edit->controls().cellChoiceList->currentText(), QStringLiteral("TV"));
     emit edit->controls().cellChoiceList->activated(1);
     EXPECT_FALSE(edit->controls().cellChoiceList->isVisible());
-    EXPECT_EQ(model->viewRowCount, 1);
+    EXPECT_EQ(model->viewRowCount(), 1);
     EXPECT_EQ(cell(1, 1), "Ch2");
     EXPECT_FALSE(model->image.channels[0].isTv());
 }

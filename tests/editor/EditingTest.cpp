@@ -29,7 +29,7 @@ TEST_F(EditorTest, OpeningShowsTheTvViewAndTheSwitchRefillsBothTables) {
     EXPECT_TRUE(edit->controls().RadioButtonTV->isChecked());
     EXPECT_TRUE(edit->controls().AnsichtTV->isChecked());
     EXPECT_EQ(edit->controls().StringGrid1->model()->rowCount(), 3998);
-    EXPECT_EQ(model->viewRowCount, 3);
+    EXPECT_EQ(model->viewRowCount(), 3);
     EXPECT_EQ(edit->statusText(), path);
     EXPECT_EQ(edit->controls().ComboBox1->currentIndex(), 0);
     EXPECT_TRUE(edit->controls().ComboBox1->itemText(8).endsWith(QStringLiteral("(OUI 9)")));
@@ -40,7 +40,7 @@ TEST_F(EditorTest, OpeningShowsTheTvViewAndTheSwitchRefillsBothTables) {
 
     edit->showRadio();
     EXPECT_TRUE(edit->controls().RadioButtonRadio->isChecked());
-    EXPECT_EQ(model->viewRowCount, 2);
+    EXPECT_EQ(model->viewRowCount(), 2);
     EXPECT_EQ(cell(1, 1), "Ch101");
     EXPECT_EQ(cell(1, 3), ""); // no TV row left below the radio list
     EXPECT_EQ(model->favouriteGrid.cell(1, 1), "Ch102");
@@ -62,7 +62,7 @@ TEST_F(EditorTest, ClickOnANumberCellMarksTheRowAndCopyPasteInsertsADuplicate) {
     edit->Copy1Click();
     edit->Paste1Click();
     EXPECT_EQ(ids(), (Ids{1, 2, 2, 3}));
-    EXPECT_EQ(model->viewRowCount, 4);
+    EXPECT_EQ(model->viewRowCount(), 4);
     EXPECT_EQ(edit->statusText(), edit->editor().path() + " *");
 }
 
@@ -71,8 +71,8 @@ TEST_F(EditorTest, CutOfTheLastRowsLeavesNoStaleRows) {
     selectRows(4, 5);
     edit->Cut1Click();
     EXPECT_EQ(ids(), (Ids{1, 101, 2, 102, 3, 103, 104, 105}));
-    EXPECT_EQ(model->viewRowCount, 3);
-    EXPECT_EQ(model->channelCount, 8);
+    EXPECT_EQ(model->viewRowCount(), 3);
+    EXPECT_EQ(model->channelCount(), 8);
     EXPECT_EQ(cell(1, 4), "");
     EXPECT_EQ(cell(1, 5), "");
     EXPECT_EQ(edit->editor().markedRowCount(), 2);
@@ -106,12 +106,12 @@ TEST_F(EditorTest, PasteBeyondTheCapacityShowsTheMessageAndInsertsNothing) {
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QString::fromUtf8(
                   "Sie können max. noch 1 Kanäle einfügen. Wählen Sie erneut aus.")});
-    EXPECT_EQ(model->channelCount, 3999);
+    EXPECT_EQ(model->channelCount(), 3999);
     EXPECT_FALSE(model->history.canUndo());
 
     edit->editor().markRows(1);
     edit->Paste1Click();
-    EXPECT_EQ(model->channelCount, 4000);
+    EXPECT_EQ(model->channelCount(), 4000);
 }
 
 TEST_F(EditorTest, RowMovesAndTheirWarnings) {

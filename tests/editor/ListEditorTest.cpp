@@ -98,7 +98,7 @@ TEST(ListEditorTest, EveryEditIsOneUndoStepAndOneReportOfWhatItChanged) {
         EXPECT_STREQ(partsOf(reports.front()), c.repaints) << c.edit;
         EXPECT_EQ(model->history.undoCount(), steps + 1) << c.edit;
         // The counts follow the image, whoever changed it.
-        EXPECT_EQ(model->channelCount, countChannels(model->image)) << c.edit;
+        EXPECT_EQ(model->channelCount(), countChannels(model->image)) << c.edit;
     }
     reports.clear();
     ASSERT_TRUE(editor.undo());
