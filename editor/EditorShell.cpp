@@ -41,13 +41,6 @@ void bindToAction(QToolButton* button, QAction* action) {
                      [button, action] { button->setEnabled(action->isEnabled()); });
 }
 
-// A command that only a tool button reaches.
-QAction* command(QMainWindow& window, const char* name) {
-    auto* action = new QAction(&window);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 void buildMenus(TEditForm& form, QMainWindow& window, EditorControls& c) {
     QMenu* file = shell::menu(window.menuBar(), "File1", {});
     QAction* open = shortcutItem(file, "Open1", QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -112,9 +105,10 @@ void buildMenus(TEditForm& form, QMainWindow& window, EditorControls& c) {
     QObject::connect(useHelp, &QAction::triggered, &form,
                      [] { help::showContents(help::currentHelpFile()); });
 
-    QObject::connect(command(window, "FontCommand"), &QAction::triggered, &form,
+    // Commands that only a tool button reaches.
+    QObject::connect(shell::item(&window, "FontCommand", {}), &QAction::triggered, &form,
                      &TEditForm::FontButtonClick);
-    QObject::connect(command(window, "FavEditCommand"), &QAction::triggered, &form,
+    QObject::connect(shell::item(&window, "FavEditCommand", {}), &QAction::triggered, &form,
                      &TEditForm::FavoritenBearbeiten1Click);
 
     // The grid's context menu keeps its English design captions until the
