@@ -2,12 +2,12 @@
 
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
-#include "channellist/ChannelListModel.h"
 #include "editor/EditForm.h"
 #include "editor/EditTransponder.h"
 #include "editor/FavForm.h"
 #include "editor/Suche.h"
 #include "editor/Warnung.h"
+#include "listmodel/ChannelListModel.h"
 
 // One line per window, in the order of creation. A window that follows the
 // language switch needs its line here and its rows in the window-text table.

@@ -1,8 +1,8 @@
 #include "app/Settings.h"
 
-#include "channellist/FieldReader.h"
-#include "channellist/FieldWriter.h"
 #include "fileio/FileWriter.h"
+#include "listformat/FieldReader.h"
+#include "listformat/FieldWriter.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "app/AppWindows.h"
 #include "app/MainWindow.h"
 #include "app/QuelvoxApplication.h"
-#include "channellist/ChannelListModel.h"
 #include "fileio/FileWriter.h"
 #include "help/HelpViewer.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>

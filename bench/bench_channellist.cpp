@@ -1,7 +1,7 @@
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListCrc32.h"
-#include "channellist/ListEditorPrompts.h"
-#include "channellist/ListFile.h"
+#include "listformat/ListCrc32.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
+#include "listmodel/ListEditorPrompts.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Speed of the channel-list editor on a list of 4000 channels.
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
 #include "editor/Suche.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "ui/UserDialogs.h"
 

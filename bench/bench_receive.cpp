@@ -47,7 +47,7 @@ public:
     }
     void WriteByte(uint8_t b) override { inner_.WriteByte(b); }
     void Flush() override { inner_.Flush(); }
-    void InterruptRead() override { inner_.InterruptRead(); }
+    void interruptRead() override { inner_.interruptRead(); }
 
     uint32_t Read(uint8_t* buffer, uint32_t capacity) override {
         const uint32_t n = inner_.Read(buffer, capacity);

@@ -1,6 +1,6 @@
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListDiff.h"
-#include "channellist/ListReorder.h"
+#include "listmodel/ChannelListModel.h"
+#include "reorder/ListDiff.h"
+#include "reorder/ListReorder.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -13,7 +13,7 @@
 //                        cannot avoid: wire time, the dialogue's prescribed
 //                        pauses (summed by the clock), its empty reads, and
 //                        the receiver's own waits.
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "serial/CommPort.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"
@@ -89,7 +89,7 @@ public:
     }
     void WriteByte(uint8_t b) override { inner_.WriteByte(b); }
     void Flush() override { inner_.Flush(); }
-    void InterruptRead() override { inner_.InterruptRead(); }
+    void interruptRead() override { inner_.interruptRead(); }
     uint32_t Read(uint8_t* buffer, uint32_t capacity) override {
         const uint32_t n = inner_.Read(buffer, capacity);
         if (n == 0)

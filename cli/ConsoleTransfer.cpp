@@ -103,8 +103,8 @@ bool ConsoleTransfer::run(TransferWorker& machine) {
     {
         InterruptWatch watch([&machine] { machine.CancelByUser(); });
         try {
-            while (!machine.Finished()) {
-                machine.Pass();
+            while (!machine.finished()) {
+                machine.pass();
                 display_.statusChanged(machine.status());
             }
         } catch (const ECommError& error) {

@@ -1,10 +1,10 @@
 // quelvox-cli diff A.lst B.lst [--json] [--force]
-#include "channellist/ListDiff.h"
-#include "channellist/ListFile.h"
-#include "channellist/ReferenceFile.h"
 #include "cli/CliCommand.h"
 #include "cli/InputFile.h"
 #include "cli/ListCommands.h"
+#include "listformat/ListFile.h"
+#include "reorder/ListDiff.h"
+#include "reorder/ReferenceFile.h"
 
 #include <memory>
 #include <ostream>

@@ -1,9 +1,9 @@
 // quelvox-cli export FILE.lst OUT.txt [--lang de|en|fr] [--force]
-#include "channellist/ChannelListModel.h"
-#include "channellist/TextExport.h"
 #include "cli/CliCommand.h"
 #include "cli/ListCommands.h"
 #include "i18n/Messages.h"
+#include "listformat/TextExport.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <memory>
 #include <ostream>

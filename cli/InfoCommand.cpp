@@ -1,8 +1,8 @@
 // quelvox-cli info FILE.lst
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
 #include "cli/CliCommand.h"
 #include "cli/InputFile.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <bitset>
 #include <memory>

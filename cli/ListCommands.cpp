@@ -1,8 +1,8 @@
 #include "cli/ListCommands.h"
 
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
 #include "cli/InputFile.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <QFile>
 #include <ostream>

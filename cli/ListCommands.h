@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channellist/ListEditorPrompts.h"
 #include "cli/CliCommand.h"
 #include "i18n/Messages.h"
+#include "listmodel/ListEditorPrompts.h"
 
 #include <QString>
 #include <optional>

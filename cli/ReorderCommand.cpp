@@ -1,12 +1,12 @@
 // quelvox-cli reorder --like REF IN.lst OUT.lst [--drop-unmatched] [--lang de|en|fr] [--force]
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
-#include "channellist/ListReorder.h"
-#include "channellist/ReferenceFile.h"
 #include "cli/CliCommand.h"
 #include "cli/InputFile.h"
 #include "cli/ListCommands.h"
 #include "i18n/Messages.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
+#include "reorder/ListReorder.h"
+#include "reorder/ReferenceFile.h"
 
 #include <memory>
 #include <ostream>

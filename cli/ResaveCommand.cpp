@@ -1,8 +1,8 @@
 // quelvox-cli resave FILE.lst OUT.lst [--force]
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListFile.h"
 #include "cli/CliCommand.h"
 #include "cli/ListCommands.h"
+#include "listformat/ListFile.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <memory>
 #include <ostream>

@@ -30,6 +30,20 @@ endforeach()
 install(FILES ${packaging}/help-README DESTINATION ${CMAKE_INSTALL_DATADIR}/quelvox/help
     RENAME README)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelvox)
+# What Debian wants beside every package's documentation: the copyright file
+# and the changelog, compressed (-n: no name or time stamp).
+install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelvox)
+set(QUELVOX_MAINTAINER "The Quelvox developers <maintainers@quelvox.invalid>"
+    CACHE STRING "Maintainer field of the Debian package")
+configure_file(${packaging}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+    COMMAND gzip -9n -c ${PROJECT_BINARY_DIR}/packaging/changelog
+        > ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+    DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog
+    COMMENT "Compressing the package changelog")
+add_custom_target(quelvox_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelvox)
 
 # Manual pages, compressed as Debian keeps them (-n: no name or time stamp).
 set(QUELVOX_MAN_PAGES quelvox quelvox-cli quelvox-receiver-sim)
@@ -51,17 +65,17 @@ install(FILES ${man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quelvox)
 set(CPACK_PACKAGE_VENDOR "The Quelvox developers")
-set(QUELVOX_MAINTAINER "The Quelvox developers <maintainers@quelvox.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_PACKAGE_CONTACT "${QUELVOX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "service tool for TV receivers on a serial line")
+# Lines of at most 80 characters, as Debian's description rules want them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quelvox talks to digital satellite, cable and terrestrial TV receivers over an RS-232 \
-serial line or a USB serial adapter: a terminal to the receiver's firmware menu, \
-receiving and sending channel lists (with a backup of the receiver's own list), \
-software updates, and a channel-list editor. quelvox-cli does the list-file work \
-and the transfers from a shell; quelvox-receiver-sim is a stand-in receiver on a \
-pseudo-terminal for trying it without hardware.")
+    "Quelvox talks to digital satellite, cable and terrestrial TV receivers over
+an RS-232 serial line or a USB serial adapter: a terminal to the receiver's
+firmware menu, receiving and sending channel lists (with a backup of the
+receiver's own list), software updates, and a channel-list editor.
+quelvox-cli does the list-file work and the transfers from a shell;
+quelvox-receiver-sim is a stand-in receiver on a pseudo-terminal for trying
+it without hardware.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # quelvox_<version>_<arch>.deb

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channellist/ListEditorPrompts.h"
+#include "listmodel/ListEditorPrompts.h"
 #include "ui/UserDialogs.h"
 
 class QWidget;

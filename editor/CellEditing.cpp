@@ -1,10 +1,10 @@
 #include "editor/CellEditing.h"
 
-#include "channellist/CellEdits.h"
-#include "channellist/ChannelListModel.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/GridView.h"
 #include "editor/ListEditor.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,15 +12,13 @@
 
 namespace {
 
-constexpr int ColTransponder = 13;
-constexpr int ColFavourite = 14;
-
 bool isChoiceColumn(int column) {
-    return column == 2 || column == 4 || column == 11 || column == 12;
+    return column == ColSatName || column == ColPolarisation || column == ColProgramType ||
+           column == ColCrypted;
 }
 
 bool isTransponderColumn(int column) {
-    return column == 3 || column == 5 || column == ColTransponder;
+    return column == ColFrequency || column == ColSymbolRate || column == ColTransponder;
 }
 
 } // namespace
@@ -47,7 +45,7 @@ CellEditing::CellEditing(GridView* grid, ChannelTableModel* table, ListEditor& e
             [this](const QModelIndex& index) { doubleClicked(index.column(), index.row() + 1); });
     // A click or a new current cell: editing only in the favourites column.
     const auto entered = [this](int column) {
-        if (column == 0)
+        if (column == ColNumber)
             return;
         if (column != ColFavourite)
             choiceList_->hide();
@@ -78,7 +76,7 @@ void CellEditing::doubleClicked(int column, int row) {
         setEditing(false);
         return;
     }
-    setEditing(column != 0 && column != 2 && column != ColTransponder);
+    setEditing(column != ColNumber && column != ColSatName && column != ColTransponder);
     if (isChoiceColumn(column)) {
         showChoiceList(column, row);
         return;
@@ -88,7 +86,7 @@ void CellEditing::doubleClicked(int column, int row) {
         editTransponder();
     } else if (column == ColFavourite) {
         showFavourites();
-    } else if (column != 0) {
+    } else if (column != ColNumber) {
         grid_->edit(table_->index(row - 1, column));
     }
 }
@@ -102,7 +100,7 @@ void CellEditing::enter() {
         editTransponder();
         return;
     }
-    const bool on = column != 0 && column != 2;
+    const bool on = column != ColNumber && column != ColSatName;
     setEditing(on);
     if (on && !isChoiceColumn(column) && row >= 1 && row <= editor_.model().viewRowCount())
         grid_->edit(grid_->currentIndex());
@@ -142,7 +140,7 @@ bool CellEditing::choiceListKey(int key) {
     const int row = grid_->currentGridRow();
     if (key == Qt::Key_Right && column < ColFavourite)
         grid_->setCurrentCell(column + 1, row);
-    else if (key == Qt::Key_Left && column > 1)
+    else if (key == Qt::Key_Left && column > ColName)
         grid_->setCurrentCell(column - 1, row);
     else if (key == Qt::Key_PageUp && row > 1)
         grid_->setCurrentCell(column, row - 1);

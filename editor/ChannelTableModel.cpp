@@ -1,6 +1,6 @@
 #include "editor/ChannelTableModel.h"
 
-#include "channellist/Grid.h"
+#include "listmodel/Grid.h"
 
 #include <algorithm>
 

@@ -2,15 +2,15 @@
 // dragging a press switches on.
 #include "editor/ChannelTableMouse.h"
 
-#include "channellist/ChannelListModel.h"
 #include "editor/GridView.h"
 #include "editor/ListEditor.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <QMenu>
 
 namespace {
 
-constexpr int LastColumn = ChannelGridColumns - 1; // "Favoriten"
+constexpr int LastColumn = ColFavourite;
 
 } // namespace
 

@@ -2,7 +2,6 @@
 // place that repaints what an edit changed.
 #include "editor/EditForm.h"
 
-#include "channellist/ChannelListModel.h"
 #include "editor/CellEditing.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/ChannelTableMouse.h"
@@ -10,6 +9,7 @@
 #include "editor/FavForm.h"
 #include "editor/GridView.h"
 #include "i18n/WindowTexts.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -20,9 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int ColProgramType = 11;
-constexpr int ColCrypted = 12;
 
 void showValueWords(GridView* grid) {
     using i18n::Msg;

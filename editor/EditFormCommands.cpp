@@ -1,6 +1,5 @@
 // The editor's list commands: open, view switch, close, save, undo and redo,
 // and the question before unsaved changes would be lost.
-#include "channellist/ChannelListModel.h"
 #include "editor/BoxReporter.h"
 #include "editor/CellEditing.h"
 #include "editor/EditForm.h"
@@ -8,6 +7,7 @@
 #include "editor/FavForm.h"
 #include "editor/GridView.h"
 #include "i18n/WindowTexts.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QCloseEvent>

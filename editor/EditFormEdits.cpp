@@ -1,19 +1,13 @@
 // Whole-row editing in the channel table: marking rows, copy, cut, delete,
 // paste and row moves; the favourites table's commands; and the transponder
 // dialog. The edits are the ListEditor's; these handlers pick rows and focus.
-#include "channellist/ChannelListModel.h"
 #include "editor/CellEditing.h"
 #include "editor/EditForm.h"
 #include "editor/EditTransponder.h"
 #include "editor/FavForm.h"
 #include "editor/GridView.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
-
-namespace {
-
-constexpr int ColTransponder = 13;
-
-} // namespace
 
 void TEditForm::Copy1Click() {
     if (!editor_.copy(controls_.StringGrid1->selectionRect()))

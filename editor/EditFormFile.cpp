@@ -4,6 +4,9 @@
 #include "editor/GridView.h"
 #include "editor/TablePrint.h"
 #include "i18n/WindowTexts.h"
+#include "listformat/ListFile.h"
+#include "listformat/TextExport.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QFileInfo>

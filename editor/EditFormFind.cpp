@@ -1,9 +1,9 @@
 // The editor's find commands: the find dialog, F3 and the scroll rule.
-#include "channellist/ChannelListModel.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
 #include "editor/GridView.h"
 #include "editor/Suche.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
 #include <QHeaderView>

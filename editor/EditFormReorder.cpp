@@ -1,12 +1,12 @@
 // "Reihenfolge übernehmen...": the open list arranged like a reference list
 // (a list file or a text file of position;name lines), after the user has
 // seen what would match. One undo step.
-#include "channellist/ChannelListModel.h"
-#include "channellist/FieldReader.h"
-#include "channellist/ListReorder.h"
-#include "channellist/ReferenceFile.h"
 #include "editor/EditForm.h"
 #include "i18n/WindowTexts.h"
+#include "listformat/FieldReader.h"
+#include "listmodel/ChannelListModel.h"
+#include "reorder/ListReorder.h"
+#include "reorder/ReferenceFile.h"
 #include "ui/UserDialogs.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "editor/EditTransponder.h"
 
-#include "channellist/CellEdits.h"
-#include "channellist/ChannelListModel.h"
 #include "editor/TransponderIdDelegate.h"
 #include "i18n/Messages.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/ShellBuilder.h"
 #include "ui/UserDialogs.h"
 

@@ -1,8 +1,8 @@
 #include "editor/FavForm.h"
 
-#include "channellist/ChannelListModel.h"
 #include "editor/ChannelTableModel.h"
 #include "i18n/WindowTexts.h"
+#include "listmodel/ChannelListModel.h"
 #include "ui/ShellBuilder.h"
 
 #include <QCloseEvent>

@@ -2,14 +2,12 @@
 // current kind; after every edit they are written back into the records.
 #include "editor/ListEditor.h"
 
-#include "channellist/ChannelListModel.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <algorithm>
 #include <charconv>
 
 namespace {
-
-constexpr int ColProgramType = 11;
 
 std::string number(int value) {
     char buffer[16];
@@ -39,7 +37,7 @@ void ListEditor::shiftFavourites(int from, int by) {
 void ListEditor::fillFavouriteRow(int favouriteRow, int channelRow) {
     Grid& fav = model_.favouriteGrid;
     const Grid& channels = model_.channelGrid;
-    fav.setCell(1, favouriteRow, channels.cell(1, channelRow));
+    fav.setCell(1, favouriteRow, channels.cell(ColName, channelRow));
     fav.setCell(2, favouriteRow, number(channelRow));
     fav.setCell(3, favouriteRow, channels.cell(ColProgramType, channelRow));
 }

@@ -2,8 +2,8 @@
 // close, view switch, undo and redo.
 #include "editor/ListEditor.h"
 
-#include "channellist/ChannelListModel.h"
-#include "channellist/TextExport.h"
+#include "listformat/TextExport.h"
+#include "listmodel/ChannelListModel.h"
 
 namespace {
 

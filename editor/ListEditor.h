@@ -1,9 +1,9 @@
 #pragma once
 
-#include "channellist/GridFind.h"
-#include "channellist/ListEditorPrompts.h"
-#include "channellist/ListFile.h"
 #include "editor/GridSelection.h"
+#include "listformat/ListFile.h"
+#include "listmodel/GridFind.h"
+#include "listmodel/ListEditorPrompts.h"
 
 #include <QString>
 #include <cstdint>

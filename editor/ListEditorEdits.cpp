@@ -2,13 +2,13 @@
 // moves, cell values and the list arranged like a reference.
 #include "editor/ListEditor.h"
 
-#include "channellist/CellEdits.h"
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListReorder.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/ChannelListModel.h"
+#include "reorder/ListReorder.h"
 
 namespace {
 
-constexpr int LastColumn = ChannelGridColumns - 1; // "Favoriten"
+constexpr int LastColumn = ColFavourite;
 
 bool wholeRows(const GridSelection& s) {
     return s.left == 1 && s.right == LastColumn;

@@ -1,8 +1,8 @@
 #include "editor/TablePrint.h"
 
-#include "channellist/ChannelListModel.h"
 #include "editor/GridView.h"
 #include "i18n/Messages.h"
+#include "listmodel/ChannelListModel.h"
 
 #include <QHeaderView>
 #include <QPainter>

@@ -11,10 +11,6 @@ namespace i18n {
 
 enum class Language : int { English = 1, German = 2, French = 3 };
 
-inline bool isLanguageId(int id) {
-    return id >= 1 && id <= 3;
-}
-
 enum class Msg : int {
     // main window
     PortSettingsHeading, // "Aktuelle Port-Einstellungen:"
@@ -116,8 +112,5 @@ const std::string& latin1(Msg slot);
 void applyMessages(Language language);
 // Puts every slot back to its start value (program start; tests).
 void resetMessages();
-
-// A slot's text in a given language, without touching the slots.
-QString textIn(Msg slot, Language language);
 
 } // namespace i18n

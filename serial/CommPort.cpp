@@ -384,7 +384,7 @@ void TCommPort::Flush() {
         fail(CE_FlushFailed, fd_ < 0 ? EBADF : errno);
 }
 
-void TCommPort::InterruptRead() {
+void TCommPort::interruptRead() {
     if (wakeFd_ >= 0) {
         const uint64_t one = 1;
         [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);

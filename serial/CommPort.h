@@ -39,7 +39,7 @@ public:
     uint32_t Read(uint8_t* buffer, uint32_t capacity) override;
     void Flush() override;
     // Thread-safe; see Port. A pending wake-up is discarded by Open.
-    void InterruptRead() override;
+    void interruptRead() override;
 
     const std::string& portName() const { return portName_; }
     const std::string& devicePath() const { return devicePath_; }
@@ -68,6 +68,6 @@ private:
     uint8_t parity_ = 0;
     uint8_t stopBits_ = 0;
     int fd_ = -1;
-    int wakeFd_ = -1; // eventfd that InterruptRead signals
+    int wakeFd_ = -1; // eventfd that interruptRead signals
     PortLock lock_;
 };

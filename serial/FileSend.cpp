@@ -31,7 +31,7 @@ void FileSend::takeImage(int fileType, std::string* name) {
         host.GetFirmFileName(fileType, *name);
 }
 
-void FileSend::ReleaseBuffers() {
+void FileSend::releaseBuffers() {
     image_.clear();
     image_.shrink_to_fit();
 }
@@ -59,7 +59,7 @@ bool FileSend::SendImage() {
     return true;
 }
 
-void FileSend::FilePass() {
+void FileSend::filePass() {
     switch (dialogue().step()) {
     case StepRequest:
         request();
@@ -133,7 +133,7 @@ bool FileSend::readSomething() {
     ReceiverDialogue& d = dialogue();
     if (d.ReadResponse() > 0)
         return true;
-    if (d.CancelPending())
+    if (d.cancelPending())
         return false; // the read was cut short: no silence of the receiver
     d.setIdleCount(d.idleCount() + 1);
     d.addLog("readNothing " + std::to_string(d.idleCount()));
@@ -146,7 +146,7 @@ void FileSend::check() {
         return;
     for (int i = 0; i < profile_.reportCount; ++i) {
         const FileSendProfile::Report& report = profile_.reports[i];
-        if (!d.ResponseContains(report.phrase))
+        if (!d.responseContains(report.phrase))
             continue;
         d.ClearResponse();
         if (report.resetsIdle)
@@ -175,7 +175,7 @@ void FileSend::store() {
     ReceiverDialogue& d = dialogue();
     if (emptyReadLimitReached(true) || !readSomething())
         return;
-    if (!d.ResponseContains(kStoredPhrase))
+    if (!d.responseContains(kStoredPhrase))
         return;
     d.ClearResponse();
     d.setIdleCount(0);

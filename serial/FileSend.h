@@ -47,7 +47,6 @@ public:
     // False when a write failed (code 9); other serial errors are thrown on.
     bool SendImage();
 
-    int32_t sentCount() const { return sentCount_; }
     int32_t imageSize() const { return static_cast<int32_t>(image_.size()); }
 
 protected:
@@ -57,10 +56,10 @@ protected:
     // Copies the file of that type from the host; its name goes to *name.
     void takeImage(int fileType, std::string* name);
     // Phase 100; the worker's other phases are its own.
-    void FilePass();
+    void filePass();
     // The receiver accepted the file ("File OK!" of a list).
     virtual void Accepted() {}
-    void ReleaseBuffers() override;
+    void releaseBuffers() override;
 
 private:
     void request();

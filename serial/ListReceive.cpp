@@ -45,7 +45,7 @@ int32_t ListReceive::FindListEnd(const uint8_t* stream, int32_t count) {
     return at == std::string_view::npos ? 0 : static_cast<int32_t>(at);
 }
 
-void ListReceive::TransferPass() {
+void ListReceive::transferPass() {
     if (phase() != PhaseReceive) {
         // No phase of this worker: wind up.
         dialogue().setPhase(ReceiverDialogue::PhaseWindUp);
@@ -68,7 +68,7 @@ void ListReceive::request() {
 void ListReceive::receive() {
     uint8_t* chunk = chunk_.data();
     const uint32_t received = dialogue().port().Read(chunk, ReadCapacity);
-    if (dialogue().CancelPending())
+    if (dialogue().cancelPending())
         return; // the read may have been cut short: this is no end of the stream
     const int32_t room = StreamCapacity - receivedCount_;
     const int32_t kept =
@@ -112,7 +112,7 @@ void ListReceive::finishTransfer() {
     dialogue().clock().sleepMs(kShortPauseMs);
 }
 
-void ListReceive::ReleaseBuffers() {
+void ListReceive::releaseBuffers() {
     stream_.clear();
     stream_.shrink_to_fit();
     receivedCount_ = 0;

@@ -25,8 +25,6 @@ public:
 
     ListReceive(Port& port, Clock& clock, WorkerHost& host);
 
-    int32_t receivedCount() const { return receivedCount_; }
-
     // Index just after the first "Start Upload" and the '-' bytes that follow
     // it; 0 when there is none.
     static int32_t FindListStart(const uint8_t* stream, int32_t count);
@@ -34,8 +32,8 @@ public:
     static int32_t FindListEnd(const uint8_t* stream, int32_t count);
 
 protected:
-    void TransferPass() override;
-    void ReleaseBuffers() override;
+    void transferPass() override;
+    void releaseBuffers() override;
 
 private:
     void request();

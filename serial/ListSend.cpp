@@ -35,9 +35,9 @@ ListSend::ListSend(Port& port, Clock& clock, WorkerHost& host)
     dialogue().addLog(name);
 }
 
-void ListSend::TransferPass() {
+void ListSend::transferPass() {
     if (phase() == PhaseFile)
-        FilePass();
+        filePass();
     else
         dialogue().setPhase(ReceiverDialogue::PhaseWindUp); // no phase of this worker
 }

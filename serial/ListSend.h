@@ -17,6 +17,6 @@ public:
     void addStartNote(std::string line) { dialogue().addLog(std::move(line)); }
 
 protected:
-    void TransferPass() override;
+    void transferPass() override;
     void Accepted() override;
 };

@@ -26,5 +26,5 @@ public:
     // returns what has arrived so far, possibly 0) or else the next one. The
     // online terminal uses it so a typed line goes out at once instead of after
     // a read time-out. Ports without such a wake-up simply ignore it.
-    virtual void InterruptRead() {}
+    virtual void interruptRead() {}
 };

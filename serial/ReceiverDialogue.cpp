@@ -94,13 +94,13 @@ void ReceiverDialogue::ClearResponse() {
     writePosition_ = 0;
 }
 
-bool ReceiverDialogue::ResponseContains(std::string_view phrase) const {
+bool ReceiverDialogue::responseContains(std::string_view phrase) const {
     const char* text = reinterpret_cast<const char*>(window_.data());
     std::string_view windowText(text, strnlen(text, WindowSize));
     return windowText.find(phrase) != std::string_view::npos;
 }
 
-void ReceiverDialogue::HandshakePass() {
+void ReceiverDialogue::handshakePass() {
     switch (step_) {
     case StepAskForMenu:
         askForMenu();
@@ -135,7 +135,7 @@ void ReceiverDialogue::initialise() {
 
 void ReceiverDialogue::listen() {
     const uint32_t received = ReadResponse();
-    if (CancelPending())
+    if (cancelPending())
         return; // the read may have been cut short; the next pass winds up
     if (received > 0) {
         idleCount_ = 0;
@@ -143,7 +143,7 @@ void ReceiverDialogue::listen() {
         for (const KeyPhrase& key : kHandshakePhrases) {
             if (key.action == PtImage && !profile_.knowsPtImage)
                 continue;
-            if (ResponseContains(key.phrase)) {
+            if (responseContains(key.phrase)) {
                 found = &key;
                 break;
             }
@@ -241,7 +241,7 @@ void ReceiverDialogue::idleCheck() {
     const int32_t check = profile_.idleCheckValue;
     if (idleCount_ == check) {
         idleCount_ = check + 1;
-        if (ResponseContains("error")) {
+        if (responseContains("error")) {
             ClearResponse();
             setStatus(kRetryStatus);
             logStatus();
@@ -267,10 +267,10 @@ void ReceiverDialogue::idleCheck() {
 void ReceiverDialogue::CancelByUser() {
     cancelRequested_ = true;
     host_.SetUserCancelled(true);
-    port_.InterruptRead();
+    port_.interruptRead();
 }
 
-bool ReceiverDialogue::TakeCancel() {
+bool ReceiverDialogue::takeCancel() {
     if (!cancelRequested_.load() || cancelTaken_)
         return false;
     cancelTaken_ = true;

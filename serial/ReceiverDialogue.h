@@ -75,18 +75,18 @@ public:
     uint32_t ReadResponse();
     void ClearResponse();
     // True when the window's text (up to its first zero byte) contains phrase.
-    bool ResponseContains(std::string_view phrase) const;
+    bool responseContains(std::string_view phrase) const;
 
     // One pass of phase 1, by the current step.
-    void HandshakePass();
+    void handshakePass();
 
     // From the GUI thread. The worker logs "Cancel by User" and winds up on its
     // next pass; a read waiting right now ends early. No standby command.
     void CancelByUser();
     // Worker side, at the start of each pass: true once when a cancel arrived
     // (then "Cancel by User" is logged and the phase is 0).
-    bool TakeCancel();
-    bool CancelPending() const { return cancelRequested_.load(); }
+    bool takeCancel();
+    bool cancelPending() const { return cancelRequested_.load(); }
 
     int32_t phase() const { return phase_; }
     void setPhase(int32_t phase) { phase_ = phase; }
@@ -97,7 +97,6 @@ public:
     int32_t noiseCount() const { return noiseCount_; }
     void setNoiseCount(int32_t count) { noiseCount_ = count; }
 
-    const uint8_t* readBuffer() const { return readBuffer_.data(); }
     const std::array<uint8_t, WindowSize>& window() const { return window_; }
     std::size_t writePosition() const { return writePosition_; }
 

@@ -46,9 +46,9 @@ SoftwareUpdate::SoftwareUpdate(Port& port, Clock& clock, WorkerHost& host)
     dialogue().addLog("Loading file: " + name);
 }
 
-void SoftwareUpdate::TransferPass() {
+void SoftwareUpdate::transferPass() {
     if (phase() == PhaseFile)
-        FilePass();
+        filePass();
     else if (phase() == PhaseNextFile)
         nextFile();
     else

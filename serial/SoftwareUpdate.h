@@ -14,7 +14,7 @@ public:
     SoftwareUpdate(Port& port, Clock& clock, WorkerHost& host);
 
 protected:
-    void TransferPass() override;
+    void transferPass() override;
 
 private:
     void nextFile();

@@ -43,13 +43,9 @@ void TTermThread::AppendChar(char c) {
     t.commands.append(c);
     // The worker may sit in a read of up to 1.3 s: end it, so the display stops
     // while a line is typed and a finished line goes out at once.
-    t.port.InterruptRead();
+    t.port.interruptRead();
 }
 
 const TerminalSession& TTermThread::session() const {
     return static_cast<const TerminalMachine&>(machine()).session;
-}
-
-TerminalCommandBuffer& TTermThread::commandBuffer() {
-    return terminal(machine()).commands;
 }

@@ -20,5 +20,4 @@ public:
     void AppendChar(char c);
 
     const TerminalSession& session() const;
-    TerminalCommandBuffer& commandBuffer();
 };

@@ -70,7 +70,7 @@ void TerminalSession::cancelByUser() {
     phase_.store(Phase::WindUp);
     host_.SetUserCancelled(true);
     commands_.wake();
-    port_.InterruptRead();
+    port_.interruptRead();
 }
 
 void TerminalSession::windUp() {

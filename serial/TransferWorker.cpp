@@ -11,16 +11,16 @@ TransferWorker::TransferWorker(Port& port, Clock& clock, WorkerHost& host,
 
 void TransferWorker::Run() {
     while (!finished_)
-        Pass();
+        pass();
 }
 
-void TransferWorker::Pass() {
+void TransferWorker::pass() {
     if (finished_)
         return;
-    dialogue_.TakeCancel();
+    dialogue_.takeCancel();
     switch (dialogue_.phase()) {
     case ReceiverDialogue::PhaseHandshake:
-        dialogue_.HandshakePass();
+        dialogue_.handshakePass();
         break;
     case ReceiverDialogue::PhaseStandby:
         standby();
@@ -29,7 +29,7 @@ void TransferWorker::Pass() {
         windUp();
         break;
     default:
-        TransferPass();
+        transferPass();
         break;
     }
 }
@@ -47,7 +47,7 @@ void TransferWorker::standby() {
 }
 
 void TransferWorker::windUp() {
-    ReleaseBuffers();
+    releaseBuffers();
     dialogue_.host().SetProgress(0);
     dialogue_.addLog(dialogue_.profile().windUpLine);
     if (dialogue_.profile().rendezvousAtWindUp)

@@ -7,23 +7,23 @@
 #include <vector>
 
 // The loop every transfer worker (list receive, list send, software update)
-// runs, one step per Pass(): the cancel check, phase 1 (the handshake of the
+// runs, one step per pass(): the cancel check, phase 1 (the handshake of the
 // receiver dialogue), phase 300 (standby) and phase 0 (wind up and write the
 // log), all as the worker's DialogueProfile says. A worker adds only its own
-// phases (500; 100; 100 and 1000) by overriding TransferPass, and its buffers
-// by overriding ReleaseBuffers.
+// phases (500; 100; 100 and 1000) by overriding transferPass, and its buffers
+// by overriding releaseBuffers.
 //
-// ECommError from the port leaves Pass(): the run ends there and no log is
+// ECommError from the port leaves pass(): the run ends there and no log is
 // written.
 class TransferWorker : public WorkerMachine {
 public:
     static constexpr const char* StandbyStatus = "Receiver ausschalten (Standby)";
 
     // One pass of the worker loop.
-    void Pass();
+    void pass();
     // Passes until wound up.
     void Run() override;
-    bool Finished() const { return finished_; }
+    bool finished() const { return finished_; }
 
     // From the GUI thread.
     void CancelByUser() override { dialogue_.CancelByUser(); }
@@ -39,9 +39,9 @@ protected:
     TransferWorker(Port& port, Clock& clock, WorkerHost& host, const DialogueProfile& profile);
 
     // A pass in one of the worker's own phases (any but 1, 300 and 0).
-    virtual void TransferPass() = 0;
+    virtual void transferPass() = 0;
     // At wind-up, before the log is written.
-    virtual void ReleaseBuffers() {}
+    virtual void releaseBuffers() {}
 
     ReceiverDialogue& dialogue() { return dialogue_; }
 

@@ -1,6 +1,6 @@
 #include "transfer/ListCompare.h"
 
-#include "channellist/ChannelListImage.h"
+#include "listformat/ChannelListImage.h"
 
 #include <algorithm>
 

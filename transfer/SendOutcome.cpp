@@ -1,7 +1,7 @@
 #include "transfer/SendOutcome.h"
 
-#include "channellist/ListFile.h"
-#include "channellist/SafeFileWrite.h"
+#include "fileio/SafeFileWrite.h"
+#include "listformat/ListFile.h"
 #include "transfer/TransferState.h"
 
 #include <QDateTime>

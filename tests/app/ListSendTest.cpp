@@ -3,7 +3,7 @@
 // receiver's pauses 20 times faster.
 #include "tests/app/SimWindowFixture.h"
 
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "serial/FirmThread.h"
 #include "serial/LoadThread.h"
 #include "tests/support/ListBlocks.h"
@@ -148,7 +148,8 @@ TEST_F(ListSendTest, RefusalsSendNothing) {
         const QString path = file("refused.lst", c.list);
         send({path});
         ASSERT_TRUE(ended());
-        ASSERT_EQ(dialogs.messageTexts().size(), 1);
+        ASSERT_EQ(dialogs.messageTexts().size(), 1)
+            << dialogs.messageTexts().join(QStringLiteral(" | ")).toStdString();
         EXPECT_TRUE(dialogs.messageTexts().first().startsWith(c.text));
         EXPECT_EQ(dialogs.shown.back().icon, Icon::Warning);
         if (c.text == noList) {

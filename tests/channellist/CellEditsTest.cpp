@@ -1,6 +1,6 @@
-#include "channellist/CellEdits.h"
-#include "channellist/Grid.h"
-#include "channellist/GridFind.h"
+#include "listmodel/CellEdits.h"
+#include "listmodel/Grid.h"
+#include "listmodel/GridFind.h"
 #include "tests/channellist/ListTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "channellist/ListFile.h"
-#include "channellist/FieldReader.h"
-#include "channellist/FieldWriter.h"
-#include "channellist/ListCrc32.h"
+#include "listformat/ListFile.h"
 #include "i18n/Messages.h"
+#include "listformat/FieldReader.h"
+#include "listformat/FieldWriter.h"
+#include "listformat/ListCrc32.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/support/FileBytes.h"
 
@@ -195,6 +195,27 @@ TEST_F(ListFileTest, ShortLongAndMissingFiles) {
     EXPECT_EQ(loadListFileChecked(*reloaded, path("none.lst")), ListLoadResult::Unreadable);
     EXPECT_TRUE(*reloaded == before);
     EXPECT_EQ(loadListFileChecked(*reloaded, dir.path()), ListLoadResult::Unreadable);
+}
+
+// A load reads only the records the bytes reach; the rest must come out as
+// if every field had been read past the end, whatever was loaded before.
+TEST_F(ListFileTest, PrefixLoadsAsIfEveryFieldWereRead) {
+    std::mt19937 random(5);
+    randomImage(*image, random, 30);
+    const std::vector<uint8_t> bytes = serialiseListFile(*image);
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, DescriptorOffset + 1, ChannelTableOffset,
+          ChannelTableOffset + ChannelRecordBytes + 21, TransponderTableOffset - 1,
+          SatelliteTableOffset + 7, TrailerOffset, TrailerOffset + 1, ListFileBytes}) {
+        SCOPED_TRACE(size);
+        auto expected = std::make_unique<ChannelListImage>(*image);
+        eraseImage(*expected);
+        FieldReader reader(bytes.data(), size);
+        readListFile(reader, *expected);
+        *reloaded = *image; // something else loaded before
+        loadListBytes(*reloaded, bytes.data(), size);
+        EXPECT_TRUE(*reloaded == *expected);
+    }
 }
 
 TEST_F(ListFileTest, FailedSaveKeepsOldFileAndImage) {

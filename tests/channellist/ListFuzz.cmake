@@ -19,21 +19,18 @@ if(NOT QUELVOX_FUZZ_CXX)
     return()
 endif()
 
-get_target_property(channellist_dir quelvox_channellist SOURCE_DIR)
-get_target_property(channellist_sources quelvox_channellist SOURCES)
 get_target_property(i18n_dir quelvox_i18n SOURCE_DIR)
-get_target_property(fileio_dir quelvox_fileio SOURCE_DIR)
-get_target_property(fileio_sources quelvox_fileio SOURCES)
 set(fuzz_sources
     ${CMAKE_CURRENT_SOURCE_DIR}/ListFuzzTarget.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ListExercise.cpp
     ${i18n_dir}/Messages.cpp
     ${i18n_dir}/TextTable.cpp)
-foreach(source ${channellist_sources})
-    list(APPEND fuzz_sources ${channellist_dir}/${source})
-endforeach()
-foreach(source ${fileio_sources})
-    list(APPEND fuzz_sources ${fileio_dir}/${source})
+foreach(lib quelvox_listformat quelvox_listmodel quelvox_fileio)
+    get_target_property(lib_dir ${lib} SOURCE_DIR)
+    get_target_property(lib_sources ${lib} SOURCES)
+    foreach(source ${lib_sources})
+        list(APPEND fuzz_sources ${lib_dir}/${source})
+    endforeach()
 endforeach()
 
 # Helpers that touch every byte of a 185 KB image on each input (the byte
@@ -41,8 +38,8 @@ endforeach()
 # coverage tracing: their comparisons guide nothing and cost most of the time.
 set(fuzz_ignorelist ${CMAKE_CURRENT_BINARY_DIR}/channellist_fuzz_ignore.txt)
 file(WRITE ${fuzz_ignorelist}
-    "src:*/channellist/ListCrc32.cpp\n"
-    "src:*/channellist/FieldReader.cpp\n"
+    "src:*/listformat/ListCrc32.cpp\n"
+    "src:*/listformat/FieldReader.cpp\n"
     "fun:_ZNSt*\nfun:_ZNKSt*\nfun:_ZSt*\n")
 
 set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/channellist_fuzzer)

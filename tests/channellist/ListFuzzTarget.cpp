@@ -2,7 +2,7 @@
 // and the export cost most of an input's time, so one input in a hundred (by
 // its checksum, so a saved input replays the same way) runs them; every input
 // is loaded and goes through the checked list operations.
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "tests/channellist/ListExercise.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {

@@ -1,11 +1,11 @@
 // Matching the channels of two lists, reordering like a reference and
 // comparing lists.
-#include "channellist/ListDiff.h"
-#include "channellist/ListFile.h"
-#include "channellist/ListReorder.h"
-#include "channellist/NameMatch.h"
-#include "channellist/ReferenceFile.h"
 #include "i18n/Messages.h"
+#include "listformat/ListFile.h"
+#include "listformat/NameMatch.h"
+#include "reorder/ListDiff.h"
+#include "reorder/ListReorder.h"
+#include "reorder/ReferenceFile.h"
 #include "tests/channellist/ListTestSupport.h"
 
 #include <algorithm>

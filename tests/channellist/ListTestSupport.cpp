@@ -1,7 +1,7 @@
 #include "tests/channellist/ListTestSupport.h"
 
-#include "channellist/FieldReader.h"
-#include "channellist/ListFile.h"
+#include "listformat/FieldReader.h"
+#include "listformat/ListFile.h"
 
 namespace listtest {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channellist/ChannelListImage.h"
-#include "channellist/ChannelListModel.h"
-#include "channellist/ListEditorPrompts.h"
+#include "listformat/ChannelListImage.h"
+#include "listmodel/ChannelListModel.h"
+#include "listmodel/ListEditorPrompts.h"
 
 #include <QDir>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "channellist/ListFile.h"
+#include "listformat/ListFile.h"
 #include "tests/channellist/ListExercise.h"
 #include "tests/channellist/ListTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "channellist/TextExport.h"
+#include "listformat/TextExport.h"
 #include "i18n/Messages.h"
 #include "tests/channellist/ListTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "channellist/UndoHistory.h"
+#include "listmodel/UndoHistory.h"
 
 #include <gtest/gtest.h>
 #include <memory>

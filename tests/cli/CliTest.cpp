@@ -1,11 +1,11 @@
 // Runs the built quelvox-cli on list files made here and checks its output
 // files and exit codes.
-#include "channellist/ChannelListImage.h"
-#include "channellist/FieldReader.h"
-#include "channellist/ListCrc32.h"
-#include "channellist/ListFile.h"
-#include "channellist/TextExport.h"
 #include "i18n/Messages.h"
+#include "listformat/ChannelListImage.h"
+#include "listformat/FieldReader.h"
+#include "listformat/ListCrc32.h"
+#include "listformat/ListFile.h"
+#include "listformat/TextExport.h"
 #include "tests/support/FileBytes.h"
 
 #include <QFile>

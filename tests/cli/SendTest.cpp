@@ -1,6 +1,6 @@
 // quelvox-cli send and update against the stand-in receiver on a
 // pseudo-terminal, the dialogue's pauses compressed.
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "tests/support/ListBlocks.h"
 #include "tests/support/SimProcess.h"
 

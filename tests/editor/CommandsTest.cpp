@@ -1,9 +1,9 @@
 #include "tests/editor/EditorFixture.h"
 
-#include "channellist/ListFile.h"
 #include "editor/EditTransponder.h"
 #include "editor/Suche.h"
 #include "i18n/Messages.h"
+#include "listformat/ListFile.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "tests/editor/EditorFixture.h"
 
-#include "channellist/ListFile.h"
 #include "i18n/Messages.h"
+#include "listformat/ListFile.h"
 
 using namespace listtest;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "channellist/ChannelListModel.h"
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
 #include "editor/Warnung.h"
+#include "listmodel/ChannelListModel.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/support/FakeDialogs.h"
 

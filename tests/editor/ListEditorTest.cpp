@@ -2,7 +2,7 @@
 // report of what it changed, which is all the windows repaint.
 #include "editor/ListEditor.h"
 
-#include "channellist/ChannelListModel.h"
+#include "listmodel/ChannelListModel.h"
 #include "tests/channellist/ListTestSupport.h"
 
 #include <gtest/gtest.h>

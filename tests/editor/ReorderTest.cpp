@@ -1,6 +1,6 @@
 #include "tests/editor/EditorFixture.h"
 
-#include "channellist/ListFile.h"
+#include "listformat/ListFile.h"
 #include "tests/support/FileBytes.h"
 
 using namespace listtest;

@@ -1,7 +1,7 @@
 // quelvox-cli export and resave to targets that are no regular file: a FIFO
 // is refused with exit status 2 at once, a folder fails with 1, a device node is written
 // in place and never replaced, and its write error is a failure exit.
-#include "channellist/ListFile.h"
+#include "listformat/ListFile.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/fileio/Scratch.h"
 

@@ -1,8 +1,8 @@
 // A save killed at any moment leaves the old file or the new one, and the
 // next save sweeps what the killed one left. The export's line ends.
-#include "channellist/TextExport.h"
 #include "fileio/FileWriter.h"
 #include "i18n/Messages.h"
+#include "listformat/TextExport.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/fileio/Scratch.h"
 

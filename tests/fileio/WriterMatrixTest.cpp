@@ -2,8 +2,8 @@
 // size limit, a read-only file system, a folder that takes no new file, and
 // targets that are a folder, a FIFO, device nodes and a symbolic link.
 #include "app/Settings.h"
-#include "channellist/ListFile.h"
-#include "channellist/TextExport.h"
+#include "listformat/ListFile.h"
+#include "listformat/TextExport.h"
 #include "serial/WorkerLog.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/fileio/Scratch.h"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks of the installed Quelvox, on a staged install (DESTDIR) of the build.
-# Usage: InstallTest.sh stage|validate|manpages|launch STAGE BUILD_DIR [TOOL...]
+# Usage: InstallTest.sh stage|validate|manpages|launch|lintian STAGE BUILD_DIR [TOOL...]
 set -euo pipefail
 
 mode=$1 stage=$2 build=$3
@@ -25,6 +25,8 @@ LIST
     cat <<LIST
 share/quelvox/help/README
 share/doc/quelvox/README.md
+share/doc/quelvox/copyright
+share/doc/quelvox/changelog.gz
 share/man/man1/quelvox.1.gz
 share/man/man1/quelvox-cli.1.gz
 share/man/man1/quelvox-receiver-sim.1.gz
@@ -102,6 +104,15 @@ launch)
     [ "$(readlink "/proc/$pid/cwd")" = "$folder" ] || fail "the program does not run in $folder"
     sleep 1 # it keeps running (it waits with its message about the missing settings)
     kill -0 "$pid" 2>/dev/null || { cat "$scratch/out"; fail "the program ended"; }
+    ;;
+lintian)
+    # The Debian package of this build passes lintian: no error, no warning.
+    cpack=$1 lintian=$2
+    packages=$stage-package
+    rm -rf "$packages"
+    (cd "$build" && "$cpack" -G DEB -B "$packages" >/dev/null)
+    "$lintian" --fail-on error,warning "$packages"/quelvox_*.deb ||
+        fail "lintian reports errors or warnings on the package"
     ;;
 *)
     fail "unknown mode $mode"

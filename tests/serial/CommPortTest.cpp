@@ -147,8 +147,8 @@ TEST_F(CommPortOnPty, ListReceivePausesBeforeItsRequestInRealTime) {
             gapUs = duration_cast<microseconds>(steady_clock::now() - sent).count();
     });
     for (int pass = 0; pass < 4 && machine.phase() != ListReceive::PhaseReceive; ++pass)
-        machine.Pass();
-    machine.Pass(); // the request
+        machine.pass();
+    machine.pass(); // the request
     receiver.join();
     EXPECT_EQ(std::as_const(machine).dialogue().step(), ListReceive::StepReceive);
     EXPECT_GE(gapUs, (15 + 100) * 1000 - GrainUs);
@@ -159,7 +159,7 @@ TEST_F(CommPortOnPty, InterruptEndsAWaitingRead) {
     uint8_t buffer[1025];
     std::thread typist([&] {
         std::this_thread::sleep_for(milliseconds(50));
-        port.InterruptRead();
+        port.interruptRead();
     });
     const auto start = steady_clock::now();
     EXPECT_EQ(port.Read(buffer, 1024), 0u);
@@ -167,7 +167,7 @@ TEST_F(CommPortOnPty, InterruptEndsAWaitingRead) {
     typist.join();
 
     // A wake-up left over from before an Open does not cut the next read.
-    port.InterruptRead();
+    port.interruptRead();
     port.Close();
     port.Open();
     pty.send("x");

@@ -4,6 +4,7 @@
 #include "serial/ListSend.h"
 #include "serial/SoftwareUpdate.h"
 #include "tests/serial/ListStreams.h"
+#include "tests/serial/SendRecorder.h"
 #include "tests/serial/TransferRecorder.h"
 #include "tests/support/ScriptedPort.h"
 
@@ -23,39 +24,6 @@ using SP = ScriptedPort;
 
 const std::string kReadError = "Lesefehler auf serieller Schnittstelle ";
 const std::string kStandby = "Receiver ausschalten (Standby)";
-
-// The window as the send workers see it: files by type and a file-type cursor
-// over the types that have bytes.
-class SendRecorder : public TransferRecorder {
-public:
-    std::array<std::string, 6> files;
-    std::array<std::string, 6> names;
-    bool accepted = false;
-    bool done = false;
-    int cursor = 0;
-
-    uint8_t* GetFileBuffer(int type) override {
-        return reinterpret_cast<uint8_t*>(files.at(static_cast<size_t>(type)).data());
-    }
-    int32_t GetFileSize(int type) override {
-        return static_cast<int32_t>(files.at(static_cast<size_t>(type)).size());
-    }
-    void GetFirmFileName(int type, std::string& name) override {
-        name = names.at(static_cast<size_t>(type));
-    }
-    int GetFirstFirmFileType() override {
-        cursor = 0;
-        return GetNextFirmFileType();
-    }
-    int GetNextFirmFileType() override {
-        while (++cursor <= 3)
-            if (!files[static_cast<size_t>(cursor)].empty())
-                return cursor;
-        return 0;
-    }
-    void SetListAccepted(bool value) override { accepted = value; }
-    void SetUpdateDone(bool value) override { done = value; }
-};
 
 std::string tail(const std::string& bytes) {
     return bytes.substr(bytes.size() - std::min<size_t>(bytes.size(), 16));

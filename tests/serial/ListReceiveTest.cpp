@@ -76,7 +76,7 @@ TEST(ListReceive, SuccessfulRunHandsOverTheImageAndLogsEveryStep) {
     EXPECT_EQ(rig.host.receivedSize(), ListImageBytes);
     EXPECT_TRUE(rig.host.received() == std::vector<uint8_t>(body.begin(), body.end()));
     EXPECT_EQ(rig.port.written(), "400\r\n500\r\n300\r\n");
-    EXPECT_TRUE(rig.machine.Finished());
+    EXPECT_TRUE(rig.machine.finished());
 
     const auto progress = rig.host.progress();
     ASSERT_GE(progress.size(), 2u);
@@ -251,7 +251,7 @@ TEST(ListReceive, ReadFailureEndsTheRunWithoutLog) {
     } catch (const ECommError& error) {
         EXPECT_EQ(error.ErrorCode, CE_ReadFailed);
     }
-    EXPECT_FALSE(rig.machine.Finished());
+    EXPECT_FALSE(rig.machine.finished());
     EXPECT_EQ(rig.host.receivedStatus(), 0);
     EXPECT_FALSE(std::ifstream("logRead.txt").good());
 }

@@ -19,7 +19,7 @@ struct Rig {
     // Passes of phase 1 until it ends (or a safety limit).
     void runHandshake(int limit = 1000) {
         for (int i = 0; i < limit && dialogue.phase() == ReceiverDialogue::PhaseHandshake; ++i)
-            dialogue.HandshakePass();
+            dialogue.handshakePass();
     }
     size_t timesWritten(const std::string& command) const {
         const std::string all = port.written();
@@ -77,10 +77,10 @@ TEST(ResponseWindow, WrapsAfterIndex2046AndKeepsTheLastByteZero) {
     EXPECT_EQ(window[2046], 'a');
     EXPECT_EQ(window[2047], 0);
     EXPECT_EQ(rig.dialogue.writePosition(), 3u);
-    EXPECT_TRUE(rig.dialogue.ResponseContains("XYZaaa"));
+    EXPECT_TRUE(rig.dialogue.responseContains("XYZaaa"));
 
     rig.dialogue.ClearResponse();
-    EXPECT_FALSE(rig.dialogue.ResponseContains("a"));
+    EXPECT_FALSE(rig.dialogue.responseContains("a"));
     EXPECT_EQ(rig.dialogue.writePosition(), 0u);
 }
 
@@ -88,8 +88,8 @@ TEST(ResponseWindow, TextEndsAtTheFirstZeroByte) {
     Rig rig;
     rig.port.queue(ScriptedPort::chunk(std::string("abc\0Upload Ch_Data", 18)));
     rig.dialogue.ReadResponse();
-    EXPECT_TRUE(rig.dialogue.ResponseContains("abc"));
-    EXPECT_FALSE(rig.dialogue.ResponseContains("Upload"));
+    EXPECT_TRUE(rig.dialogue.responseContains("abc"));
+    EXPECT_FALSE(rig.dialogue.responseContains("Upload"));
 }
 
 TEST(Handshake, StartMenuLeadsToTheListReceivePhase) {
@@ -102,7 +102,7 @@ TEST(Handshake, StartMenuLeadsToTheListReceivePhase) {
               (std::vector<std::string>{"SendHelp", "Verbindung mit Receiver hergestellt"}));
     EXPECT_EQ(rig.port.written(), "400\r\n");
     EXPECT_TRUE(rig.host.shown().empty()); // the list receive never shows its status
-    EXPECT_FALSE(rig.dialogue.ResponseContains("Upload"));
+    EXPECT_FALSE(rig.dialogue.responseContains("Upload"));
 }
 
 TEST(Handshake, StartUpControlAsksForTheMenuAgain) {
@@ -119,8 +119,8 @@ TEST(Handshake, StartUpControlAsksForTheMenuAgain) {
 TEST(Handshake, KeyPhrasesAreTestedInTheirOrder) {
     Rig rig;
     rig.port.queue(ScriptedPort::chunk("Upload Ch_Data StartUpControl"));
-    rig.dialogue.HandshakePass();
-    rig.dialogue.HandshakePass();
+    rig.dialogue.handshakePass();
+    rig.dialogue.handshakePass();
     EXPECT_EQ(rig.log().back(), "Found StartUpControl");
     EXPECT_EQ(rig.dialogue.step(), ReceiverDialogue::StepAskForMenu);
 }
@@ -141,22 +141,22 @@ TEST(Handshake, EachKeyPhraseOfTheListReceive) {
     for (const PhraseRow& row : rows) {
         Rig rig;
         rig.port.queue({ScriptedPort::chunk("noise\r\n"), ScriptedPort::chunk(row.text)});
-        rig.dialogue.HandshakePass(); // help
-        rig.dialogue.HandshakePass(); // noise
-        rig.dialogue.HandshakePass(); // the phrase
+        rig.dialogue.handshakePass(); // help
+        rig.dialogue.handshakePass(); // noise
+        rig.dialogue.handshakePass(); // the phrase
         EXPECT_EQ(rig.dialogue.phase(), 1) << row.text;
         EXPECT_EQ(rig.dialogue.step(), row.step) << row.text;
         EXPECT_EQ(rig.log().back(), row.logLine) << row.text;
         EXPECT_EQ(rig.dialogue.noiseCount(), 0) << row.text;
-        EXPECT_FALSE(rig.dialogue.ResponseContains(row.text)) << row.text;
+        EXPECT_FALSE(rig.dialogue.responseContains(row.text)) << row.text;
     }
 }
 
 TEST(Handshake, PtImageIsNoKeyPhraseForTheOtherWorkers) {
     Rig rig(kListSendProfile);
     rig.port.queue(ScriptedPort::chunk("ptImage"));
-    rig.dialogue.HandshakePass();
-    rig.dialogue.HandshakePass();
+    rig.dialogue.handshakePass();
+    rig.dialogue.handshakePass();
     EXPECT_EQ(rig.dialogue.noiseCount(), 1);
     EXPECT_EQ(rig.dialogue.step(), ReceiverDialogue::StepListen);
 }
@@ -207,16 +207,16 @@ TEST(Handshake, ErrorAtTheIdleCheckValueTriesInitialiseOnceMore) {
     rig.dialogue.setStep(ReceiverDialogue::StepListen);
     rig.dialogue.ReadResponse();
     rig.dialogue.setIdleCount(98);
-    rig.dialogue.HandshakePass(); // a silent read: idle count 99
+    rig.dialogue.handshakePass(); // a silent read: idle count 99
     EXPECT_EQ(rig.dialogue.idleCount(), 100);
     EXPECT_EQ(rig.dialogue.step(), ReceiverDialogue::StepInitialise);
     EXPECT_EQ(rig.dialogue.status(), "Versuche Verbindung herzustellen");
     EXPECT_EQ(rig.log().back(), "Versuche Verbindung herzustellen");
-    EXPECT_FALSE(rig.dialogue.ResponseContains("error"));
+    EXPECT_FALSE(rig.dialogue.responseContains("error"));
     EXPECT_EQ(rig.clock.nowMs(), 15 + 1274 + 100); // the "error" chunk, the read, the pause
 
-    rig.dialogue.HandshakePass(); // initialise
-    rig.dialogue.HandshakePass(); // the next silent read gives up
+    rig.dialogue.handshakePass(); // initialise
+    rig.dialogue.handshakePass(); // the next silent read gives up
     EXPECT_EQ(rig.dialogue.phase(), 0);
     EXPECT_EQ(rig.log().back(), "Keine Verbindung zum Receiver: COM3");
 }
@@ -306,8 +306,8 @@ TEST(Cancel, IsTakenOnceByTheWorker) {
     EXPECT_TRUE(rig.host.userCancelled());
     EXPECT_EQ(rig.port.interruptCount(), 1u);
     EXPECT_EQ(rig.dialogue.phase(), 1); // the worker's own pass changes it
-    EXPECT_TRUE(rig.dialogue.TakeCancel());
-    EXPECT_FALSE(rig.dialogue.TakeCancel());
+    EXPECT_TRUE(rig.dialogue.takeCancel());
+    EXPECT_FALSE(rig.dialogue.takeCancel());
     EXPECT_EQ(rig.dialogue.phase(), 0);
     EXPECT_EQ(rig.log(), std::vector<std::string>{"Cancel by User"});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channellist/FieldReader.h"
+#include "listformat/FieldReader.h"
 
 #include <QFile>
 #include <QString>

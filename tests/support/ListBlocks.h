@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channellist/ListCrc32.h"
+#include "listformat/ListCrc32.h"
 #include "serial/TransferSizes.h"
 
 #include <QByteArray>

@@ -158,7 +158,7 @@ void ScriptedPort::Flush() {
     ++flushes_;
 }
 
-void ScriptedPort::InterruptRead() {
+void ScriptedPort::interruptRead() {
     std::lock_guard lock(mutex_);
     ++interrupts_;
 }

@@ -59,7 +59,7 @@ public:
     void WriteByte(uint8_t byte) override;
     uint32_t Read(uint8_t* buffer, uint32_t capacity) override;
     void Flush() override;
-    void InterruptRead() override;
+    void interruptRead() override;
 
     std::vector<WriteRecord> writes() const;
     std::string written() const; // all written bytes in order

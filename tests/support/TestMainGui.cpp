@@ -1,4 +1,6 @@
+#include "tests/support/SkipStatus.h"
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -6,5 +8,5 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return exitStatusWithSkips(RUN_ALL_TESTS());
 }

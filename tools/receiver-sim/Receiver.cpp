@@ -14,13 +14,19 @@ constexpr std::size_t kUploadDashes = 400;
 constexpr std::size_t kMaxCommandLine = 1024;
 // A file sent to the receiver has no length header: a list ends after its
 // fixed size, software ends when the PC falls silent to wait for the report.
-// The floor keeps a short stall of a busy PC from cutting a file in two.
+// The floor keeps a stall of a busy PC from cutting a file in two; the PC
+// waits 20 empty reads (over 25 s) for the report, so 2 s of silence costs
+// it nothing.
 constexpr int kFileGapMs = 400;
-constexpr int kMinFileGapMs = 300;
-// Reports the PC must read apart ("File OK!" or "Write Sector", and the end of
-// storing) follow only after the PC has taken the first, and never closer than
-// this, however compressed the receiver's pauses are.
+constexpr int kMinFileGapMs = 2000;
+// Never closer than this between two reports, however compressed the
+// receiver's pauses are.
 constexpr int kMinAnswerGapMs = 150;
+// Reports the PC must read apart ("File OK!" or "Write Sector", and the end of
+// storing) follow only after the PC has taken the first, and later than the
+// PC's longest read (1274 ms): the read that took the first has ended by then,
+// however slow the PC is.
+constexpr int kApartGapMs = 1400;
 
 const char kStartMenu[] = "\r\n"
                           "==============================\r\n"
@@ -72,6 +78,10 @@ void Receiver::pause(int ms) {
 
 void Receiver::answerGap(int ms) {
     std::this_thread::sleep_for(std::max(scaled(ms), std::chrono::milliseconds(kMinAnswerGapMs)));
+}
+
+void Receiver::apartGap(int ms) {
+    std::this_thread::sleep_for(std::max(scaled(ms), std::chrono::milliseconds(kApartGapMs)));
 }
 
 void Receiver::say(const std::string& text) {
@@ -266,7 +276,7 @@ void Receiver::finishList(std::vector<uint8_t> file) {
     if (options_.okThenSilence)
         return; // never stored: the receiver keeps its old list
     line_.waitTaken();
-    answerGap(300);
+    apartGap(300);
     say(storedReport(file));
     if (options_.alterKept >= 0 && static_cast<std::size_t>(options_.alterKept) < file.size())
         ++file[static_cast<std::size_t>(options_.alterKept)];
@@ -281,7 +291,7 @@ void Receiver::finishSoftware(const std::vector<uint8_t>& file) {
     answerGap(200);
     say("Write Sector\r\n");
     line_.waitTaken();
-    answerGap(1000);
+    apartGap(1000);
     say(storedReport(file));
 }
 

@@ -47,6 +47,7 @@ private:
     void say(const std::string& text);
     void pause(int ms);
     void answerGap(int ms);
+    void apartGap(int ms);
     std::chrono::milliseconds scaled(int ms) const;
 
     // Command handlers.
