@@ -27,10 +27,10 @@ AppWindows::AppWindows(UserDialogs& dialogs, Clock& clock, ChannelListModel& lis
     editForm.setFavForm(&favForm);
     editForm.setFinder(&suche);
     editForm.setTransponderDialog(&editTransponder);
-    editForm.showAbout = [this, &dialogs] {
+    editForm.setAboutBox([this, &dialogs] {
         if (auto* about = registry_.find<TForm2>(i18n::Window::Form2))
             dialogs.execDialog(*about);
-    };
+    });
     editForm.setWarnings(&warnung1, &warnung2, &warnung3, &warnung4);
     registry_.add(std::make_unique<help::HelpWindow>());
 }

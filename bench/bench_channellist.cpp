@@ -55,8 +55,8 @@ struct Fixture {
         path = dir.filePath("full.lst");
         NoReport report;
         saveListFile(model->image, path, report);
-        model->channelCount = countChannels(model->image);
-        model->fillChannelGrid(model->channelCount);
+        model->recount();
+        model->fillChannelGrid(model->channelCount());
     }
     QTemporaryDir dir;
     QString path;
@@ -100,10 +100,10 @@ void BM_FillChannelGrid(benchmark::State& state) {
     Fixture& f = fixture();
     f.model->currentKind = 1;
     for (auto _ : state)
-        f.model->fillChannelGrid(f.model->channelCount);
+        f.model->fillChannelGrid(f.model->channelCount());
     // All 4000 rows: one pass over each kind.
     f.model->currentKind = 0;
-    f.model->fillChannelGrid(f.model->channelCount);
+    f.model->fillChannelGrid(f.model->channelCount());
     f.model->currentKind = 1;
 }
 BENCHMARK(BM_FillChannelGrid)->Unit(benchmark::kMillisecond);
@@ -114,11 +114,11 @@ void BM_FillChannelGrid4000Rows(benchmark::State& state) {
     fillFullList(model->image);
     for (ChannelRecord& c : model->image.channels)
         c.flags |= ChannelIsTv;
-    model->channelCount = countChannels(model->image);
+    model->recount();
     model->currentKind = 1;
     for (auto _ : state)
-        model->fillChannelGrid(model->channelCount);
-    if (model->viewRowCount != ChannelSlots)
+        model->fillChannelGrid(model->channelCount());
+    if (model->viewRowCount() != ChannelSlots)
         state.SkipWithError("the view does not hold 4000 rows");
 }
 BENCHMARK(BM_FillChannelGrid4000Rows)->Unit(benchmark::kMillisecond);
@@ -127,11 +127,11 @@ BENCHMARK(BM_FillChannelGrid4000Rows)->Unit(benchmark::kMillisecond);
 void BM_CutAndPaste100(benchmark::State& state) {
     auto model = std::make_unique<ChannelListModel>();
     fillFullList(model->image);
-    model->channelCount = countChannels(model->image);
-    model->fillChannelGrid(model->channelCount);
+    model->recount();
+    model->fillChannelGrid(model->channelCount());
     NoPrompts prompts;
     for (auto _ : state) {
-        model->channelCount -= model->cutRowsToClipboard(1000, 100);
+        model->cutRowsToClipboard(1000, 100);
         model->insertFromClipboard(1000, 100, prompts);
     }
 }
@@ -140,9 +140,9 @@ BENCHMARK(BM_CutAndPaste100)->Unit(benchmark::kMicrosecond);
 void BM_Move100(benchmark::State& state) {
     auto model = std::make_unique<ChannelListModel>();
     fillFullList(model->image);
-    model->channelCount = countChannels(model->image);
+    model->recount();
     model->currentKind = 1;
-    model->fillChannelGrid(model->channelCount);
+    model->fillChannelGrid(model->channelCount());
     NoPrompts prompts;
     bool down = true;
     for (auto _ : state) {

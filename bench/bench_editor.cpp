@@ -61,17 +61,17 @@ struct Editor {
         edit->show();
         QCoreApplication::processEvents();
     }
-    void paint() { edit->StringGrid1->viewport()->repaint(); }
+    void paint() { edit->controls().StringGrid1->viewport()->repaint(); }
     void selectRows(int top, int bottom) {
-        edit->StringGrid1->setSelectionRect({1, top, ChannelGridColumns - 1, bottom});
+        edit->controls().StringGrid1->setSelectionRect({1, top, ChannelGridColumns - 1, bottom});
     }
     void cut100() {
         selectRows(1, 100);
         edit->Cut1Click();
     }
     void paste100() {
-        edit->StringGrid1->setCurrentCell(14, 1);
-        edit->markedRowCount = 100;
+        edit->controls().StringGrid1->setCurrentCell(14, 1);
+        edit->editor().markRows(100);
         edit->Paste1Click();
     }
 };

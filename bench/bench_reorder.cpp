@@ -40,7 +40,7 @@ void fillFullList(ChannelListImage& image) {
 struct Lists {
     Lists() {
         fillFullList(reference->image);
-        reference->channelCount = countChannels(reference->image);
+        reference->recount();
         scanned->image = reference->image;
         auto& channels = scanned->image.channels;
         std::mt19937 random(12);
@@ -56,7 +56,7 @@ struct Lists {
                 setFieldText(c.name, "New " + std::to_string(s));
             }
         }
-        scanned->channelCount = countChannels(scanned->image);
+        scanned->recount();
     }
     std::unique_ptr<ChannelListModel> reference = std::make_unique<ChannelListModel>();
     std::unique_ptr<ChannelListModel> scanned = std::make_unique<ChannelListModel>();
@@ -73,7 +73,7 @@ void BM_ReorderFullList(benchmark::State& state) {
     for (auto _ : state) {
         work->image = l.scanned->image;
         const ReferenceList reference =
-            referenceFromImage(l.reference->image, l.reference->channelCount);
+            referenceFromImage(l.reference->image, l.reference->channelCount());
         const ReorderSummary summary = applyReferenceOrder(*work, reference, false);
         benchmark::DoNotOptimize(summary);
     }
@@ -83,8 +83,8 @@ BENCHMARK(BM_ReorderFullList)->Unit(benchmark::kMillisecond);
 void BM_DiffFullLists(benchmark::State& state) {
     Lists& l = lists();
     for (auto _ : state) {
-        const ListDiff diff = diffLists(l.reference->image, l.reference->channelCount,
-                                        l.scanned->image, l.scanned->channelCount);
+        const ListDiff diff = diffLists(l.reference->image, l.reference->channelCount(),
+                                        l.scanned->image, l.scanned->channelCount());
         benchmark::DoNotOptimize(diff.tv.changed.size());
     }
 }

@@ -76,7 +76,7 @@ std::optional<LoadedList> loadForCommand(ChannelListModel& model, const std::str
     LoadedList loaded{};
     loaded.checksumHolds = valid;
     loaded.favouritesRepaired = model.repairFavourites();
-    model.channelCount = countChannels(model.image);
+    model.recount();
     return loaded;
 }
 

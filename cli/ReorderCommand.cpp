@@ -65,7 +65,7 @@ int runReorder(const std::vector<std::string>& args, CliContext& context) {
         return ExitFailed;
     }
     model->repairFavourites();
-    model->channelCount = countChannels(model->image);
+    model->recount();
     ConsoleFileReporter reporter(context);
     return reporter.saveExit(saveListFile(model->image, argumentPath(parsed.files[1]), reporter));
 }

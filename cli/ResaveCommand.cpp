@@ -26,7 +26,7 @@ int runResave(const std::vector<std::string>& args, CliContext& context) {
         context.out << "Favourite numbers repaired.\n";
     // As the editor's Save: repair once more right before saving.
     model->repairFavourites();
-    model->channelCount = countChannels(model->image);
+    model->recount();
     ConsoleFileReporter reporter(context);
     return reporter.saveExit(saveListFile(model->image, argumentPath(parsed.files[1]), reporter));
 }

@@ -18,7 +18,6 @@ public:
 
     // Rows of the grid shown, the heading row included (4001, 3999, 256).
     void setGridRowCount(int rows);
-    int gridRowCount() const { return rows_; }
     // The grid was refilled: every visible cell is read again, and the row
     // numbers too when they may have changed (a fill writes the same 1..4000).
     void refresh(bool numbersChanged = false);

@@ -1,85 +1,18 @@
 // Whole-row editing in the channel table: marking rows, copy, cut, delete,
-// paste and row moves; and the favourites table's commands.
+// paste and row moves; the favourites table's commands; and the transponder
+// dialog. The edits are the ListEditor's; these handlers pick rows and focus.
+#include "editor/CellEditing.h"
 #include "editor/EditForm.h"
+#include "editor/EditTransponder.h"
 #include "editor/FavForm.h"
+#include "editor/GridView.h"
 #include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
 
-#include <QMenu>
-#include <charconv>
-
-namespace {
-
-constexpr int LastColumn = ChannelGridColumns - 1; // "Favoriten"
-
-bool wholeRows(const GridSelection& s) {
-    return s.left == 1 && s.right == LastColumn;
-}
-
-std::string number(int value) {
-    char buffer[16];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
-} // namespace
-
-void TEditForm::gridPressed(int column, int row, Qt::MouseButton button) {
-    pasteToFavourites = false;
-    StringGrid1->dragRows = favouritesVisible() && button == Qt::LeftButton;
-    if (column == 0 && row > model_.viewRowCount) {
-        if (!favouritesVisible()) {
-            markedRowCount = StringGrid1->selectionRect().height();
-            StringGrid1->setRowMoving(false);
-        }
-        return;
-    }
-    if (button != Qt::LeftButton || favouritesVisible())
-        return;
-    StringGrid1->setRowMoving(true);
-}
-
-void TEditForm::gridReleased(int column, int row, Qt::MouseButton button, const QPoint& globalPos) {
-    pasteToFavourites = false;
-    if (row >= 1 && (column == 0 || (button == Qt::RightButton && row <= model_.viewRowCount))) {
-        StringGrid1->setSelectionRect({1, row, LastColumn, row});
-        if (button == Qt::RightButton)
-            PopupMenu1->popup(globalPos);
-        else if (button == Qt::LeftButton && markedRowCount == 0)
-            markedRowCount = 1;
-        return;
-    }
-    if (button == Qt::LeftButton && markedRowCount == 0)
-        markedRowCount = StringGrid1->selectionRect().height();
-}
-
-void TEditForm::gridCurrentChanged(int column, int row) {
-    if (column != LastColumn) {
-        markedRowCount = 0;
-        return;
-    }
-    const GridSelection s = StringGrid1->selectionRect();
-    if (s.empty())
-        markedRowCount = 1;
-    else
-        markedRowCount = row > s.bottom ? row - s.top + 1 : s.bottom - row + 1;
-}
-
 void TEditForm::Copy1Click() {
-    const GridSelection s = StringGrid1->selectionRect();
-    if (!s.empty() && s.bottom <= model_.viewRowCount) {
-        if (wholeRows(s)) {
-            model_.copyRowsToClipboard(s.top, s.height());
-            markedRowCount = s.height();
-        } else {
-            showWarning(3);
-        }
-        StringGrid1->setFocus();
-        return;
-    }
-    showWarning(3);
-    StringGrid1->setCurrentCell(1, 1);
-    StringGrid1->setFocus();
+    if (!editor_.copy(controls_.StringGrid1->selectionRect()))
+        controls_.StringGrid1->setCurrentCell(1, 1);
+    controls_.StringGrid1->setFocus();
 }
 
 void TEditForm::Cut1Click() {
@@ -88,214 +21,107 @@ void TEditForm::Cut1Click() {
 }
 
 void TEditForm::deleteRows(bool fromKey) {
-    if (!listOpen()) {
-        warnNoList();
+    if (!editor_.listOpen()) {
+        prompts_.warnNoList();
         return;
     }
-    const GridSelection s = StringGrid1->selectionRect();
-    if (!s.empty() && s.height() <= model_.viewRowCount && s.bottom <= model_.viewRowCount) {
-        if (wholeRows(s)) {
-            beginChange();
-            const int n = model_.cutRowsToClipboard(s.top, s.height());
-            // The freed rows at the bottom are emptied before the refill.
-            for (int row = model_.viewRowCount - n + 1; row <= model_.viewRowCount; ++row)
-                for (int column = 0; column < ChannelGridColumns; ++column)
-                    model_.channelGrid.setCell(column, row, "");
-            model_.channelCount -= n;
-            model_.viewRowCount -= n;
-            model_.fillChannelGrid(model_.channelCount);
-            endChange();
-            refreshTables();
-            StringGrid1->clearSelectionAt(s.top);
-            markedRowCount = n;
-            StringGrid1->setFocus();
-        }
-    } else {
-        StringGrid1->setCurrentCell(1, 1);
-        StringGrid1->setFocus();
-    }
+    GridView* grid = controls_.StringGrid1;
+    const GridSelection s = grid->selectionRect();
+    const ListEditor::RowEdit done = editor_.remove(s);
+    if (done == ListEditor::RowEdit::Done)
+        grid->clearSelectionAt(s.top);
+    else if (done == ListEditor::RowEdit::OutsideList)
+        grid->setCurrentCell(1, 1);
+    if (done != ListEditor::RowEdit::PartOfRow)
+        grid->setFocus();
     if (fromKey)
-        markedRowCount = 0;
+        editor_.markRows(0);
 }
 
 void TEditForm::Paste1Click() {
-    if (!listOpen()) {
-        warnNoList();
+    if (!editor_.listOpen()) {
+        prompts_.warnNoList();
         return;
     }
-    if (markedRowCount == 0)
+    if (editor_.markedRowCount() == 0)
         return;
-    if (pasteToFavourites) {
+    if (editor_.pasteToFavourites()) {
         PasteFavButtonClick();
         return;
     }
-    const int row = std::max(StringGrid1->currentGridRow(), 1);
-    beginChange();
-    if (row > model_.viewRowCount) {
-        // An insertion point below the list: the channels go behind its last
-        // channel, and the user is told so.
-        showWarning(4);
-        model_.insertBehindView(markedRowCount, *this);
-    } else {
-        model_.insertFromClipboard(row, markedRowCount, *this);
-    }
-    refillChannels(model_.channelCount);
-    endChange();
+    editor_.paste(std::max(controls_.StringGrid1->currentGridRow(), 1));
 }
 
 void TEditForm::StringGrid1RowMoved(int fromRow, int toRow) {
-    const int n = countChannelsNow();
-    const int top = StringGrid1->selectionRect().top;
-    beginChange();
-    model_.moveRows(fromRow, toRow, markedRowCount, *this);
-    model_.fillChannelGrid(n);
-    endChange();
-    refreshTables();
-    StringGrid1->clearSelectionAt(top > 0 ? top : fromRow);
-    markedRowCount = 0;
+    const int top = controls_.StringGrid1->selectionRect().top;
+    editor_.moveRows(fromRow, toRow);
+    controls_.StringGrid1->clearSelectionAt(top > 0 ? top : fromRow);
+}
+
+void TEditForm::Transponderbearbeiten1Click() {
+    if (!editor_.listOpen()) {
+        plainMessage(dialogs_, this, i18n::text(i18n::Msg::LoadListFirst));
+        openList();
+        return;
+    }
+    if (!transponderDialog_)
+        return;
+    const int row = controls_.StringGrid1->currentGridRow();
+    const ChannelListModel& model = editor_.model();
+    const int slot = row >= 1 && row <= model.viewRowCount()
+                         ? model.rowToChannel[static_cast<std::size_t>(row - 1)]
+                         : -1;
+    // Everything the dialog writes is one undo step.
+    editor_.editInDialog([&] {
+        transponderDialog_->FormShow(slot, model.channelGrid.cell(ColTransponder, row));
+        dialogs_.execDialog(*transponderDialog_);
+    });
 }
 
 // --- favourites ---------------------------------------------------------
 
 void TEditForm::FavoritenBearbeiten1Click() {
-    if (!listOpen()) {
-        warnNoList();
+    if (!editor_.listOpen()) {
+        prompts_.warnNoList();
         return;
     }
     if (!favForm_)
         return;
     if (favForm_->isVisible()) {
         favForm_->hide();
-        model_.fillFavouriteGrid(countChannelsNow());
-        refillChannels(countChannelsNow());
+        editor_.favouritesWindowShown(false);
         return;
     }
     favForm_->show();
-    model_.fillFavouriteGrid(countChannelsNow());
-    favForm_->refresh();
+    editor_.favouritesWindowShown(true);
     favForm_->StringGrid2->setFocus();
 }
 
-void TEditForm::fillFavouriteRow(int favouriteRow, int channelRow) {
-    Grid& fav = model_.favouriteGrid;
-    const Grid& channels = model_.channelGrid;
-    fav.setCell(1, favouriteRow, channels.cell(1, channelRow));
-    fav.setCell(2, favouriteRow, number(channelRow));
-    fav.setCell(3, favouriteRow, channels.cell(11, channelRow));
-}
-
-void TEditForm::shiftFavouritesDown(int from, int by) {
-    Grid& fav = model_.favouriteGrid;
-    for (int row = FavouriteRows; row >= from + by; --row) {
-        for (int column = 1; column < FavouriteGridColumns; ++column)
-            fav.setCell(column, row, fav.cell(column, row - by));
-        fav.setCell(0, row, number(row));
-    }
-}
-
 void TEditForm::StringGrid2DragDrop(int favouriteRow, int channelRow) {
-    // Only a channel of the list can become a favourite.
-    if (!listOpen() || favouriteRow < 1 || favouriteRow > FavouriteRows || channelRow < 1 ||
-        channelRow > model_.viewRowCount)
-        return;
-    const int n = countChannelsNow();
-    beginChange();
-    if (model_.favouriteGrid.cell(1, favouriteRow) != " ")
-        shiftFavouritesDown(favouriteRow, 1);
-    fillFavouriteRow(favouriteRow, channelRow);
-    model_.applyFavouriteGrid(n);
-    endChange();
-    markedRowCount = 0;
-    if (favForm_)
-        favForm_->refresh();
+    editor_.dropFavourite(favouriteRow, channelRow);
 }
 
 void TEditForm::PasteFavButtonClick() {
-    if (!listOpen() || !favForm_)
-        return;
-    const int k = markedRowCount;
-    const int r = std::max(favForm_->StringGrid2->currentGridRow(), 1);
-    const int s = StringGrid1->selectionRect().top;
-    const int n = countChannelsNow();
-    if (k == 0 || s < 1)
-        return;
-    beginChange();
-    shiftFavouritesDown(r, k);
-    for (int i = 0; i < k && r + i <= FavouriteRows; ++i)
-        fillFavouriteRow(r + i, s + i);
-    model_.applyFavouriteGrid(n);
-    model_.fillFavouriteGrid(n);
-    endChange();
-    markedRowCount = 0;
-    favForm_->refresh();
+    if (favForm_)
+        editor_.pasteFavourites(std::max(favForm_->StringGrid2->currentGridRow(), 1),
+                                controls_.StringGrid1->selectionRect().top);
 }
 
 void TEditForm::DeleteFavButtonClick() {
-    if (!listOpen() || !favForm_)
+    if (!favForm_)
         return;
-    const int r = favForm_->StringGrid2->currentGridRow();
-    if (r < 1)
-        return;
-    Grid& fav = model_.favouriteGrid;
-    beginChange();
-    for (int row = r; row < FavouriteRows; ++row)
-        for (int column = 1; column < FavouriteGridColumns; ++column)
-            fav.setCell(column, row, fav.cell(column, row + 1));
-    // Row 255 moved up and is empty now (kept, it would show the same
-    // channel twice).
-    for (int column = 1; column < FavouriteGridColumns; ++column)
-        fav.setCell(column, FavouriteRows, " ");
-    const int n = countChannelsNow();
-    model_.applyFavouriteGrid(n);
-    model_.fillFavouriteGrid(n);
-    endChange();
-    favForm_->refresh();
+    const int row = favForm_->StringGrid2->currentGridRow();
+    editor_.deleteFavourites(row, row);
 }
 
 void TEditForm::favouritesBackspace(int top, int bottom) {
-    if (!listOpen() || top < 1 || bottom < top)
-        return;
-    bottom = std::min(bottom, FavouriteRows);
-    const int k = bottom - top + 1;
-    Grid& fav = model_.favouriteGrid;
-    beginChange();
-    for (int row = top; row <= FavouriteRows; ++row) {
-        for (int column = 1; column < FavouriteGridColumns; ++column)
-            fav.setCell(column, row,
-                        row + k <= FavouriteRows ? fav.cell(column, row + k) : std::string(" "));
-        fav.setCell(0, row, number(row));
-    }
-    const int n = countChannelsNow();
-    model_.applyFavouriteGrid(n);
-    model_.fillFavouriteGrid(n);
-    endChange();
-    if (favForm_)
-        favForm_->refresh();
+    editor_.deleteFavourites(top, bottom);
 }
 
 void TEditForm::StringGrid2RowMoved(int fromRow, int toRow) {
-    if (!listOpen() || fromRow < 1 || toRow < 1 || fromRow > FavouriteRows ||
-        toRow > FavouriteRows || fromRow == toRow)
-        return;
-    Grid& fav = model_.favouriteGrid;
-    std::string moved[FavouriteGridColumns];
-    for (int column = 1; column < FavouriteGridColumns; ++column)
-        moved[column] = fav.cell(column, fromRow);
-    const int step = fromRow < toRow ? 1 : -1;
-    for (int row = fromRow; row != toRow; row += step)
-        for (int column = 1; column < FavouriteGridColumns; ++column)
-            fav.setCell(column, row, fav.cell(column, row + step));
-    for (int column = 1; column < FavouriteGridColumns; ++column)
-        fav.setCell(column, toRow, moved[column]);
-    const int n = countChannelsNow();
-    beginChange();
-    model_.applyFavouriteGrid(n);
-    model_.fillFavouriteGrid(n);
-    endChange();
-    if (favForm_)
-        favForm_->refresh();
+    editor_.moveFavourite(fromRow, toRow);
 }
 
-void TEditForm::favFormClosed() {
-    refillChannels(model_.channelCount);
+void TEditForm::StringGrid1DblClick(int column, int row) {
+    cells_->doubleClicked(column, row);
 }

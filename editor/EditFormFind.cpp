@@ -1,6 +1,7 @@
 // The editor's find commands: the find dialog, F3 and the scroll rule.
 #include "editor/ChannelTableModel.h"
 #include "editor/EditForm.h"
+#include "editor/GridView.h"
 #include "editor/Suche.h"
 #include "listmodel/ChannelListModel.h"
 #include "ui/UserDialogs.h"
@@ -15,7 +16,7 @@ void TEditForm::setFinder(TSuche* suche) {
 }
 
 void TEditForm::showFinder(int column) {
-    findColumn = column;
+    editor_.setFindColumn(column);
     if (!suche_)
         return;
     suche_->show();
@@ -37,19 +38,20 @@ void TEditForm::Find3Click() {
 
 void TEditForm::Suchewiederholen1Click() {
     const QString text = suche_ ? suche_->Edit1->text() : QString();
-    const int row = finder.findNext(model_.channelGrid, findColumn, table_->gridRowCount(),
-                                    text.toLatin1().toStdString(), StringGrid1->currentGridRow());
+    GridView* grid = controls_.StringGrid1;
+    const int row = editor_.findNext(text, grid->currentGridRow());
+    const int findColumn = editor_.findColumn();
     if (row == 0) {
         plainMessage(dialogs_, this, i18n::text(i18n::Msg::NothingFound));
         return;
     }
-    StringGrid1->setSelectionRect({findColumn, row, findColumn, row});
+    grid->setSelectionRect({findColumn, row, findColumn, row});
     // The hit's block of v fully visible rows starts at the top of the view.
-    const int rowHeight = std::max(1, StringGrid1->verticalHeader()->defaultSectionSize());
-    const int visible = std::max(1, StringGrid1->viewport()->height() / rowHeight);
+    const int rowHeight = std::max(1, grid->verticalHeader()->defaultSectionSize());
+    const int visible = std::max(1, grid->viewport()->height() / rowHeight);
     const int first = (row / visible) * visible + 1;
-    StringGrid1->scrollTo(table_->index(std::min(first, table_->rowCount()) - 1, findColumn),
-                          QAbstractItemView::PositionAtTop);
-    StringGrid1->viewport()->update();
-    StringGrid1->setFocus();
+    grid->scrollTo(table_->index(std::min(first, table_->rowCount()) - 1, findColumn),
+                   QAbstractItemView::PositionAtTop);
+    grid->viewport()->update();
+    grid->setFocus();
 }

@@ -17,8 +17,8 @@ constexpr std::size_t ShownWarnings = 5;
 } // namespace
 
 void TEditForm::Reihenfolge1Click() {
-    if (!listOpen()) {
-        warnNoList();
+    if (!editor_.listOpen()) {
+        prompts_.warnNoList();
         return;
     }
     const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("ReferenceDialog1"));
@@ -28,9 +28,7 @@ void TEditForm::Reihenfolge1Click() {
 }
 
 bool TEditForm::applyOrderFrom(const QString& referencePath) {
-    auto warn = [this](const QString& text) {
-        dialogs_.message(this, QStringLiteral("Quelvox"), text, UserDialogs::Icon::Warning);
-    };
+    const auto warn = [this](const QString& text) { prompts_.warning(text); };
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(referencePath, ReferenceTextLimit + 1, bytes)) {
         warn(i18n::text(i18n::Msg::ListUnreadable));
@@ -42,7 +40,8 @@ bool TEditForm::applyOrderFrom(const QString& referencePath) {
              QString::fromUtf8(load.error));
         return false;
     }
-    const ReorderSummary plan = planReorder(model_.image, countChannelsNow(), *load.list, false);
+    const ReorderSummary plan =
+        planReorder(editor_.model().image, editor_.model().channelCount(), *load.list, false);
     if (plan.matched() == 0) {
         warn(i18n::text(i18n::Msg::ReorderNoMatch));
         return false;
@@ -62,12 +61,6 @@ bool TEditForm::applyOrderFrom(const QString& referencePath) {
                         Cancel);
     if (answer != Apply && answer != ApplyDropNew)
         return false;
-    beginChange();
-    applyReferenceOrder(model_, *load.list, answer == ApplyDropNew);
-    endChange();
-    markedRowCount = 0;
-    refillChannels(model_.channelCount);
-    model_.fillFavouriteGrid(model_.channelCount);
-    refreshTables();
+    editor_.applyOrder(*load.list, answer == ApplyDropNew);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "editor/EditTransponder.h"
 
+#include "editor/TransponderIdDelegate.h"
 #include "i18n/Messages.h"
 #include "listmodel/CellEdits.h"
 #include "listmodel/ChannelListModel.h"
@@ -9,9 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
 #include <functional>
 
 namespace {
@@ -22,30 +21,6 @@ constexpr int ControlWidth = 145;
 
 const char* const qamSizes[] = {"16", "32", "64", "128", "256"};
 const char* const bandwidths[] = {"8", "7", "6"};
-
-// The id list: free transponders in silver, the text one pixel in.
-class TransponderIdDelegate : public QStyledItemDelegate {
-public:
-    TransponderIdDelegate(std::function<bool(int)> isFree, QObject* parent)
-        : QStyledItemDelegate(parent), isFree_(std::move(isFree)) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        if (selected)
-            painter->fillRect(option.rect, option.palette.highlight());
-        else
-            painter->fillRect(option.rect, option.palette.base());
-        const QColor ink = selected               ? option.palette.highlightedText().color()
-                           : isFree_(index.row()) ? QColor(0xC0, 0xC0, 0xC0)
-                                                  : QColor(Qt::black);
-        painter->setPen(ink);
-        painter->drawText(option.rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                          index.data(Qt::DisplayRole).toString());
-    }
-
-private:
-    std::function<bool(int)> isFree_;
-};
 
 QLineEdit* field(QWidget* parent, const char* name, int y) {
     auto* edit = new QLineEdit(parent);

@@ -2,7 +2,6 @@
 
 #include <QIcon>
 
-// The pictures of the editor's tool-bar buttons, drawn at start.
-enum class EditorIcon { Open, Save, Print, Close, Cut, Copy, Paste, Font };
-
-QIcon editorIcon(EditorIcon kind);
+// A picture of the editor's tool bar ("open", "save", "print", "close",
+// "cut", "copy", "paste", "font"), from the program's resources.
+QIcon editorIcon(const char* name);

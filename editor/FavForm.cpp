@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TFavForm::TFavForm(UserDialogs&, ChannelListModel& model, QWidget* parent)
@@ -61,11 +62,11 @@ void TFavForm::refresh() {
 
 void TFavForm::pressed(int column, int row, Qt::MouseButton) {
     emit touched();
-    StringGrid2->setRowMoving(!(column == 0 && row > model_.viewRowCount));
+    StringGrid2->setRowMoving(!(column == 0 && row > model_.viewRowCount()));
 }
 
 void TFavForm::released(int column, int row, Qt::MouseButton button, const QPoint& globalPos) {
-    if (column == 0 && row >= 1 && row <= model_.viewRowCount) {
+    if (column == 0 && row >= 1 && row <= model_.viewRowCount()) {
         StringGrid2->setSelectionRect({1, row, FavouriteGridColumns - 1, row});
         if (button == Qt::RightButton)
             PopupMenu1->popup(globalPos);
@@ -86,6 +87,17 @@ bool TFavForm::eventFilter(QObject* watched, QEvent* event) {
             emit touched();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The first time it opens, the window stands in the middle of its screen.
+void TFavForm::showEvent(QShowEvent* event) {
+    if (!placed_ && screen()) {
+        placed_ = true;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QWidget::showEvent(event);
 }
 
 void TFavForm::closeEvent(QCloseEvent* event) {

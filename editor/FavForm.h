@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editor/GridView.h"
-#include "ui/LanguageWindow.h"
 #include "i18n/Messages.h"
+#include "ui/LanguageWindow.h"
 
 #include <QWidget>
 
@@ -39,6 +39,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -47,4 +48,5 @@ private:
 
     ChannelListModel& model_;
     ChannelTableModel* table_ = nullptr;
+    bool placed_ = false;
 };

@@ -1,109 +1,27 @@
 #include "editor/GridView.h"
 
 #include "editor/ChannelTableModel.h"
+#include "editor/PlainCellDelegate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDrag>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace {
-constexpr int NumberColumnWidth = 64;
-constexpr int RowHeight = 18;
-
-// Cells are plain one-line texts: drawn straight with the painter, which is
-// several times quicker than the styled item path with its text layouts.
-class PlainCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        if (selected)
-            painter->fillRect(option.rect, option.palette.highlight());
-        painter->setPen(selected ? option.palette.highlightedText().color()
-                                 : option.palette.text().color());
-        painter->drawText(option.rect.adjusted(2, 0, -2, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
-    }
-    // In-place editing: every change of the text is reported at once; the
-    // grid itself is written by whoever handles the report.
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex& index) const override {
-        auto* editor = new QLineEdit(parent);
-        editor->setFrame(false);
-        auto* view = static_cast<GridView*>(this->parent());
-        const int column = index.column();
-        const int row = index.row() + 1;
-        connect(editor, &QLineEdit::textEdited, view, [view, column, row](const QString& text) {
-            emit view->cellTextEdited(column, row, text);
-        });
-        return editor;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        static_cast<QLineEdit*>(editor)->setText(index.data(Qt::DisplayRole).toString());
-    }
-    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
-};
+constexpr int RowHeight = NumberHeader::RowHeight;
 } // namespace
 
-NumberHeader::NumberHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
-    setSectionResizeMode(QHeaderView::Fixed);
-    setDefaultSectionSize(RowHeight);
-    setMinimumSectionSize(RowHeight);
-    setSectionsClickable(true);
-    setSectionsMovable(true);
-    setHighlightSections(true);
-    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// Fixed: the base class would measure the texts of 200 sections after
-// every refill.
-QSize NumberHeader::sizeHint() const {
-    return {NumberColumnWidth, RowHeight};
-}
-
-void NumberHeader::mousePressEvent(QMouseEvent* event) {
-    pressPoint_ = event->position().toPoint();
-    QHeaderView::mousePressEvent(event);
-    emit pressed(logicalIndexAt(event->position().toPoint()) + 1, event->button());
-}
-
-void NumberHeader::mouseReleaseEvent(QMouseEvent* event) {
-    QHeaderView::mouseReleaseEvent(event);
-    emit released(logicalIndexAt(event->position().toPoint()) + 1, event->button(),
-                  event->globalPosition().toPoint());
-}
-
-void NumberHeader::mouseMoveEvent(QMouseEvent* event) {
-    auto* grid = qobject_cast<GridView*>(parentWidget());
-    if (grid && grid->dragRows && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - pressPoint_).manhattanLength() >=
-            QApplication::startDragDistance()) {
-        grid->dragRowFrom(QPoint(0, pressPoint_.y()));
-        // The drag took the release: end the press here, where it began, so
-        // the header neither moves a section nor goes on selecting.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pressPoint_),
-                            event->globalPosition(), Qt::LeftButton, Qt::NoButton,
-                            event->modifiers());
-        QHeaderView::mouseReleaseEvent(&release);
-        return;
-    }
-    QHeaderView::mouseMoveEvent(event);
-}
-
 GridView::GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent)
-    : QTableView(parent), model_(model), designWidths_(columnWidths) {
+    : QTableView(parent), model_(model), designWidths_(columnWidths),
+      valueWords_(columnWidths.size()) {
     auto* numbers = new NumberHeader(this);
     setVerticalHeader(numbers);
     setModel(model);
@@ -209,10 +127,6 @@ void GridView::setRowMoving(bool on) {
     verticalHeader()->setSectionsMovable(on);
 }
 
-bool GridView::rowMoving() const {
-    return verticalHeader()->sectionsMovable();
-}
-
 void GridView::setAcceptRowDrops(bool on) {
     acceptDrops_ = on;
     setAcceptDrops(on);
@@ -228,11 +142,12 @@ int GridView::gridRowAt(const QPoint& viewportPoint) const {
 void GridView::sectionMoved(int, int oldVisual, int newVisual) {
     // The grid shows rows in grid order: the move goes to the handler, which
     // refills the grid, and the header is put back in order.
-    auto* header = verticalHeader();
+    auto* header = static_cast<NumberHeader*>(verticalHeader());
+    const int target = header->dropRow() > 0 ? header->dropRow() : newVisual + 1;
     const bool blocked = header->blockSignals(true);
     header->moveSection(newVisual, oldVisual);
     header->blockSignals(blocked);
-    emit rowMoved(oldVisual + 1, newVisual + 1);
+    emit rowMoved(oldVisual + 1, target);
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {
@@ -308,23 +223,39 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableView::eventFilter(watched, event);
 }
 
-// A column keeps its design width unless its heading, in the language shown,
-// needs more. The corner reads as the number column's heading to assistive
-// tools too.
+// A column keeps its design width unless its heading, in bold (the heading
+// of the current column is highlighted) and in the language shown, or its
+// longest value word needs more. The corner reads as the number column's
+// heading to assistive tools too.
 void GridView::headingsChanged(int first, int last) {
     if (corner_ && first == 0)
         corner_->setAccessibleName(
             model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
-    const QFontMetrics metrics(horizontalHeader()->font());
+    QFont bold = horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics headingMetrics(bold);
+    const QFontMetrics cellMetrics(font());
     const int margins =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    // The cell painter's insets and the grid line.
+    constexpr int cellMargins = 2 + 2 + 1;
     for (int column = std::max(first, 1); column <= last && column < designWidths_.size();
          ++column) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        setColumnWidth(
-            column, std::max(designWidths_[column], metrics.horizontalAdvance(heading) + margins));
+        int width =
+            std::max(designWidths_[column], headingMetrics.horizontalAdvance(heading) + margins);
+        for (const QString& word : valueWords_[column])
+            width = std::max(width, cellMetrics.horizontalAdvance(word) + cellMargins);
+        setColumnWidth(column, width);
     }
+}
+
+void GridView::setValueWords(int column, const QStringList& words) {
+    if (column < 1 || column >= valueWords_.size())
+        return;
+    valueWords_[column] = words;
+    headingsChanged(column, column);
 }
 
 // The corner above the number column carries the heading of grid column 0.

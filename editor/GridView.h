@@ -1,22 +1,14 @@
 #pragma once
 
+#include "editor/GridSelection.h"
+#include "editor/NumberHeader.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
 class QAbstractButton;
 
 class ChannelTableModel;
-
-// The rectangle of a grid selection in grid co-ordinates (columns and rows
-// as the string grid counts them; row 1 is the first row below the heading).
-struct GridSelection {
-    int left = 0;
-    int top = 0;
-    int right = -1;
-    int bottom = -1;
-    bool empty() const { return right < left || bottom < top; }
-    int height() const { return empty() ? 0 : bottom - top + 1; }
-};
 
 // A string grid on screen: a table view over a ChannelTableModel whose grid
 // column 0 is shown as the fixed number column (the vertical header) and
@@ -27,8 +19,6 @@ class GridView : public QTableView {
     Q_OBJECT
 public:
     GridView(ChannelTableModel* model, const QList<int>& columnWidths, QWidget* parent);
-
-    ChannelTableModel* gridModel() const { return model_; }
 
     GridSelection selectionRect() const;
     // Selects columns left..right of rows top..bottom (an empty selection
@@ -44,7 +34,6 @@ public:
     bool editing() const { return state() == QAbstractItemView::EditingState; }
 
     void setRowMoving(bool on);
-    bool rowMoving() const;
 
     // While on, a left press and move (in a cell or a number cell) drags the
     // selection's top row out of the view (to the favourites table).
@@ -54,6 +43,10 @@ public:
     void dragRowFrom(const QPoint& pressPoint);
     // While on, the view accepts row drops (the favourites table).
     void setAcceptRowDrops(bool on);
+
+    // The words a column shows as values (its choice list), in the language
+    // shown: the column is kept wide enough for the longest.
+    void setValueWords(int column, const QStringList& words);
 
     // Grid row at a point of the viewport (1-based), 0 when none.
     int gridRowAt(const QPoint& viewportPoint) const;
@@ -86,30 +79,8 @@ private:
 
     ChannelTableModel* model_;
     QList<int> designWidths_;
+    QList<QStringList> valueWords_;
     QAbstractButton* corner_ = nullptr;
     QPoint pressPoint_;
     bool acceptDrops_ = false;
-};
-
-// The number column: reports presses and releases after its own handling,
-// so switching row moving in a press handler takes effect with the next
-// press. While its view drags rows, a move drags the row instead of moving
-// the section.
-class NumberHeader : public QHeaderView {
-    Q_OBJECT
-public:
-    explicit NumberHeader(QWidget* parent);
-    QSize sizeHint() const override;
-
-signals:
-    void pressed(int row, Qt::MouseButton button);
-    void released(int row, Qt::MouseButton button, const QPoint& globalPos);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    QPoint pressPoint_;
 };

@@ -22,15 +22,3 @@ TWarnung::TWarnung(i18n::Window id, const QString& objectName, int lines, QWidge
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     applyStartupTexts();
 }
-
-TWarnung1::TWarnung1(QWidget* parent)
-    : TWarnung(i18n::Window::Warnung1, QStringLiteral("Warnung1"), 2, parent) {}
-
-TWarnung2::TWarnung2(QWidget* parent)
-    : TWarnung(i18n::Window::Warnung2, QStringLiteral("Warnung2"), 3, parent) {}
-
-TWarnung3::TWarnung3(QWidget* parent)
-    : TWarnung(i18n::Window::Warnung3, QStringLiteral("Warnung3"), 2, parent) {}
-
-TWarnung4::TWarnung4(QWidget* parent)
-    : TWarnung(i18n::Window::Warnung4, QStringLiteral("Warnung4"), 2, parent) {}

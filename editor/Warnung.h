@@ -12,26 +12,14 @@ protected:
     TWarnung(i18n::Window id, const QString& objectName, int lines, QWidget* parent);
 };
 
-class TWarnung1 : public TWarnung {
-    Q_OBJECT
+// They differ in their texts and their number of lines only.
+template <int Number, i18n::Window Id, int Lines> class TWarnungOf final : public TWarnung {
 public:
-    explicit TWarnung1(QWidget* parent = nullptr);
+    explicit TWarnungOf(QWidget* parent = nullptr)
+        : TWarnung(Id, QStringLiteral("Warnung%1").arg(Number), Lines, parent) {}
 };
 
-class TWarnung2 : public TWarnung {
-    Q_OBJECT
-public:
-    explicit TWarnung2(QWidget* parent = nullptr);
-};
-
-class TWarnung3 : public TWarnung {
-    Q_OBJECT
-public:
-    explicit TWarnung3(QWidget* parent = nullptr);
-};
-
-class TWarnung4 : public TWarnung {
-    Q_OBJECT
-public:
-    explicit TWarnung4(QWidget* parent = nullptr);
-};
+using TWarnung1 = TWarnungOf<1, i18n::Window::Warnung1, 2>;
+using TWarnung2 = TWarnungOf<2, i18n::Window::Warnung2, 3>;
+using TWarnung3 = TWarnungOf<3, i18n::Window::Warnung3, 2>;
+using TWarnung4 = TWarnungOf<4, i18n::Window::Warnung4, 2>;

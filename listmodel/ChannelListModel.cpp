@@ -11,7 +11,7 @@ ChannelListModel::ChannelListModel() {
 }
 
 int ChannelListModel::slotOfRow(int row) const {
-    if (row < 1 || row > viewRowCount || row > ChannelSlots)
+    if (row < 1 || row > viewRowCount_ || row > ChannelSlots)
         return -1;
     const int slot = rowToChannel[row - 1];
     return slot >= 0 && slot < ChannelSlots ? slot : -1;
@@ -22,6 +22,16 @@ int ChannelListModel::usedSlots() const {
     while (used < ChannelSlots && image.channels[used].inUse())
         ++used;
     return used;
+}
+
+void ChannelListModel::recount() {
+    channelCount_ = countChannels(image);
+}
+
+void ChannelListModel::clear() {
+    eraseImage(image);
+    channelCount_ = 0;
+    viewRowCount_ = 0;
 }
 
 void ChannelListModel::blankRow(int row) {

@@ -32,8 +32,15 @@ public:
     UndoHistory history{image};
 
     uint8_t currentKind = 1; // 1 TV, 0 radio
-    int channelCount = 0;
-    int viewRowCount = 0;
+    // Channels of the list (its leading used records), as the list
+    // operations keep it; rows of the current view, as the last fill left it.
+    int channelCount() const { return channelCount_; }
+    int viewRowCount() const { return viewRowCount_; }
+    // Counts the channels of the image anew, after a load or a change made
+    // outside the list operations.
+    void recount();
+    // Erases the image: no channels, an empty view.
+    void clear();
     std::array<int, ChannelSlots> rowToChannel{};
     std::array<int, FavouriteGridRows> favRowToChannel{};
     std::array<ChannelRecord, ChannelSlots> clipboard{};
@@ -50,9 +57,10 @@ public:
 
     // Each returns the number of records it took or inserted.
     int copyRowsToClipboard(int firstRow, int n);
-    // The caller lowers channelCount (and viewRowCount) by the result.
+    // Lowers channelCount and viewRowCount by the result, and empties the
+    // freed rows at the bottom of the view.
     int cutRowsToClipboard(int firstRow, int n);
-    // Adds the result to channelCount itself.
+    // Adds the result to channelCount.
     int insertFromClipboard(int row, int n, ListEditorPrompts& prompts);
     // The same, but behind the last channel of the view (a paste whose row
     // lies below the list).
@@ -63,6 +71,9 @@ public:
     bool repairFavourites();
 
 private:
+    int channelCount_ = 0;
+    int viewRowCount_ = 0;
+
     int insertAt(int slot, int n, ListEditorPrompts& prompts);
     bool ofCurrentKind(const ChannelRecord& c) const { return c.kind() == currentKind; }
     // The slot shown in a row of the view, or -1 for a row outside it.

@@ -83,7 +83,7 @@ void ChannelListModel::fillChannelGrid(int count) {
         fillChannelRow(row, c);
         rowToChannel[row - 1] = slot;
     }
-    viewRowCount = row;
+    viewRowCount_ = row;
 }
 
 void ChannelListModel::fillFavouriteGrid(int count) {

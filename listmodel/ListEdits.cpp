@@ -48,16 +48,23 @@ int ChannelListModel::cutRowsToClipboard(int firstRow, int n) {
     // slot becomes one.
     for (int to = s + kept, from = slot; from <= used; ++to, ++from)
         image.channels[to] = from < ChannelSlots ? image.channels[from] : ChannelRecord{};
+    channelCount_ = std::max(channelCount_ - taken, 0);
+    // The freed rows at the bottom of the view are emptied before the refill.
+    const int shown = std::max(viewRowCount_ - taken, 0);
+    for (int row = shown + 1; row <= viewRowCount_; ++row)
+        for (int column = 1; column < ChannelGridColumns; ++column)
+            channelGrid.setCell(column, row, "");
+    viewRowCount_ = shown;
     return taken;
 }
 
 int ChannelListModel::insertFromClipboard(int row, int n, ListEditorPrompts& prompts) {
     // In front of the channel of the row; a row below the list means its last
     // row. An empty view has no row to insert in front of: append to the list.
-    const int count = std::clamp(channelCount, 0, ChannelSlots);
+    const int count = std::clamp(channelCount_, 0, ChannelSlots);
     int p = count;
-    if (viewRowCount > 0) {
-        const int target = slotOfRow(std::clamp(row, 1, viewRowCount));
+    if (viewRowCount_ > 0) {
+        const int target = slotOfRow(std::clamp(row, 1, viewRowCount_));
         if (target >= 0)
             p = std::min(target, count);
     }
@@ -65,8 +72,8 @@ int ChannelListModel::insertFromClipboard(int row, int n, ListEditorPrompts& pro
 }
 
 int ChannelListModel::insertBehindView(int n, ListEditorPrompts& prompts) {
-    const int count = std::clamp(channelCount, 0, ChannelSlots);
-    const int last = slotOfRow(viewRowCount);
+    const int count = std::clamp(channelCount_, 0, ChannelSlots);
+    const int last = slotOfRow(viewRowCount_);
     return insertAt(last >= 0 ? std::min(last + 1, count) : count, n, prompts);
 }
 
@@ -74,7 +81,7 @@ int ChannelListModel::insertAt(int p, int n, ListEditorPrompts& prompts) {
     n = std::min(n, clipboardCount);
     if (n <= 0)
         return 0;
-    const int count = std::clamp(channelCount, 0, ChannelSlots);
+    const int count = std::clamp(channelCount_, 0, ChannelSlots);
     if (count + n > ChannelSlots) {
         const int remaining = ChannelSlots - count;
         prompts.capacityExceeded(remaining, pasteCapacityMessage(remaining));
@@ -83,7 +90,7 @@ int ChannelListModel::insertAt(int p, int n, ListEditorPrompts& prompts) {
     for (int i = std::min(count, ChannelSlots - 1 - n); i >= p; --i)
         image.channels[i + n] = image.channels[i];
     std::copy_n(clipboard.begin(), n, image.channels.begin() + p);
-    channelCount = count + n;
+    channelCount_ = count + n;
     return n;
 }
 
@@ -92,9 +99,9 @@ void ChannelListModel::moveRows(int fromRow, int toRow, int n, ListEditorPrompts
         return;
     n = std::min(n, ChannelSlots);
     const bool upwards = fromRow > toRow;
-    if (upwards && fromRow > viewRowCount) {
+    if (upwards && fromRow > viewRowCount_) {
         prompts.warnMoveUp();
-        blankRow(viewRowCount + 1);
+        blankRow(viewRowCount_ + 1);
         return;
     }
 
@@ -107,7 +114,7 @@ void ChannelListModel::moveRows(int fromRow, int toRow, int n, ListEditorPrompts
         n = std::min(n, std::max(usedSlots() - s, 0));
         clipboardCount = n;
     }
-    if (!upwards && toRow > viewRowCount) {
+    if (!upwards && toRow > viewRowCount_) {
         prompts.warnMoveDown();
         blankRow(toRow);
         return;

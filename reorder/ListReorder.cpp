@@ -67,7 +67,7 @@ ReorderSummary applyReferenceOrder(ChannelListModel& model, const ReferenceList&
         image.channels[slot] = ChannelRecord{};
     if (ordered.size() < ChannelSlots)
         image.channels[ordered.size()] = ChannelRecord{};
-    model.channelCount = countChannels(image);
+    model.recount();
     model.repairFavourites();
     return summarise(match, dropUnmatched);
 }

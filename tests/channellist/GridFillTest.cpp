@@ -39,7 +39,7 @@ TEST_F(GridFillTest, ChannelRowsShowEveryColumnOfTheCurrentKind) {
     tv.flags |= ChannelCrypted;
     setChannels(*model, {channel(false, 1, "Radio 1", 2), tv, channel(true, 3, "Cable", 2),
                          channel(true, 4, "DVB-T", 4)});
-    EXPECT_EQ(model->viewRowCount, 3);
+    EXPECT_EQ(model->viewRowCount(), 3);
     EXPECT_EQ(model->rowToChannel[0], 1);
     EXPECT_EQ(model->rowToChannel[2], 3);
     const std::vector<std::string> row1 = {"1",
@@ -73,8 +73,8 @@ TEST_F(GridFillTest, ChannelRowsShowEveryColumnOfTheCurrentKind) {
 
     i18n::applyMessages(i18n::Language::French);
     model->currentKind = 0;
-    model->fillChannelGrid(model->channelCount);
-    EXPECT_EQ(model->viewRowCount, 1);
+    model->fillChannelGrid(model->channelCount());
+    EXPECT_EQ(model->viewRowCount(), 1);
     EXPECT_EQ(cell(1, 1), "Radio 1");
     EXPECT_EQ(cell(11, 1), "Radio");
     EXPECT_EQ(cell(12, 1), "Libre");
@@ -84,7 +84,7 @@ TEST_F(GridFillTest, ChannelRowsShowEveryColumnOfTheCurrentKind) {
 TEST_F(GridFillTest, DamagedIndexesShowEmptyTransponderCells) {
     setChannels(*model, {channel(true, 1, "Lost", 1000), channel(true, 2, "Far", 65535),
                          channel(true, 3, "NoSat", 5)});
-    EXPECT_EQ(model->viewRowCount, 3);
+    EXPECT_EQ(model->viewRowCount(), 3);
     for (int row = 1; row <= 2; ++row) {
         for (int column = 2; column <= 5; ++column)
             EXPECT_EQ(cell(column, row), "") << column;

@@ -118,7 +118,7 @@ void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth dept
     }
     ChannelListImage& image = model->image;
     model->repairFavourites();
-    model->channelCount = countChannels(image);
+    model->recount();
     if (depth == ExerciseDepth::Everything) {
         for (uint8_t kind : {uint8_t{0}, uint8_t{1}}) {
             model->currentKind = kind;
@@ -137,10 +137,10 @@ void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth dept
     };
     for (replay.step = 0; replay.step < 4; ++replay.step) {
         model->currentKind = static_cast<uint8_t>(random() % 2);
-        model->fillChannelGrid(model->channelCount);
-        const int rows = model->viewRowCount;
+        model->fillChannelGrid(model->channelCount());
+        const int rows = model->viewRowCount();
         const UsedSummary before = summarise(image);
-        const bool consistent = listHeld && before.count == model->channelCount;
+        const bool consistent = listHeld && before.count == model->channelCount();
         replay.operation = random() % 6;
         switch (replay.operation) {
         case 0:
@@ -149,7 +149,6 @@ void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth dept
             break;
         case 1: {
             const int taken = model->cutRowsToClipboard(pick(-1, rows + 2), pick(-1, 12));
-            model->channelCount -= taken;
             if (consistent)
                 require(summarise(image).count == before.count - taken, replay, "count after cut");
             break;
@@ -171,12 +170,12 @@ void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth dept
             break;
         }
         default:
-            model->fillFavouriteGrid(model->channelCount);
-            model->applyFavouriteGrid(model->channelCount);
+            model->fillFavouriteGrid(model->channelCount());
+            model->applyFavouriteGrid(model->channelCount());
             model->repairFavourites();
             break;
         }
         if (!listHeld)
-            model->channelCount = countChannels(image);
+            model->recount();
     }
 }

@@ -72,7 +72,7 @@ TEST(ListReorder, RoundTripAfterRescan) {
         channel(false, 104, "Neu Radio"), channel(false, 101, "Bayern 3")};
     for (ChannelRecord& c : scan)
         c.videoPid = static_cast<uint16_t>(1000 + c.programNumber);
-    const ReferenceList ref = referenceFromImage(reference->image, reference->channelCount);
+    const ReferenceList ref = referenceFromImage(reference->image, reference->channelCount());
 
     for (const bool drop : {false, true}) {
         auto scanned = makeList(scan);
@@ -86,7 +86,7 @@ TEST(ListReorder, RoundTripAfterRescan) {
             expected.insert(expected.end(), {5, 104});
         const ChannelListImage& image = scanned->image;
         EXPECT_EQ(usedIds(image), expected);
-        EXPECT_EQ(scanned->channelCount, static_cast<int>(expected.size()));
+        EXPECT_EQ(scanned->channelCount(), static_cast<int>(expected.size()));
         EXPECT_EQ(image.channels[expected.size()], ChannelRecord{});
         // Favourites of the reference, closed up where ZDF (TV 1) went.
         EXPECT_EQ(byId(image, 1).favouriteNumber, 1);
@@ -239,7 +239,7 @@ TEST(ListDiff, SelfAndEachEditedCopy) {
         std::vector<ChannelRecord> edited = original();
         row.edit(edited);
         auto b = makeList(edited);
-        const ListDiff diff = diffLists(a->image, a->channelCount, b->image, b->channelCount);
+        const ListDiff diff = diffLists(a->image, a->channelCount(), b->image, b->channelCount());
         EXPECT_EQ(diff.tv.added.size(), row.added) << row.what;
         EXPECT_EQ(diff.tv.removed.size(), row.removed) << row.what;
         EXPECT_EQ(diff.tv.moved.size(), row.moved) << row.what;

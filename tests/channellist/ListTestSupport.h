@@ -39,9 +39,9 @@ inline void setChannels(ChannelListModel& model, const std::vector<ChannelRecord
     model.image.channels.fill(ChannelRecord{});
     for (std::size_t i = 0; i < channels.size(); ++i)
         model.image.channels[i] = channels[i];
-    model.channelCount = countChannels(model.image);
-    model.fillChannelGrid(model.channelCount);
-    model.fillFavouriteGrid(model.channelCount);
+    model.recount();
+    model.fillChannelGrid(model.channelCount());
+    model.fillFavouriteGrid(model.channelCount());
 }
 
 // Program numbers of the used slots, in table order.

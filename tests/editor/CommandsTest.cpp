@@ -33,9 +33,9 @@ protected:
         return path;
     }
     QLineEdit* openEditor(int column, int row) {
-        edit->StringGrid1->setCurrentCell(column, row);
+        edit->controls().StringGrid1->setCurrentCell(column, row);
         edit->StringGrid1DblClick(column, row);
-        auto* editor = edit->StringGrid1->viewport()->findChild<QLineEdit*>();
+        auto* editor = edit->controls().StringGrid1->viewport()->findChild<QLineEdit*>();
         if (editor)
             QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         return editor;
@@ -58,17 +58,17 @@ TEST_F(EditorCommandsTest, FindWalksDownAndStartsAtTheTopAfterNothingFound) {
     edit->setFinder(&suche);
     open(writeList(
         {channel(true, 1, "Sport 1"), channel(true, 2, "News"), channel(true, 3, "Transport")}));
-    edit->StringGrid1->setCurrentCell(1, 1);
+    edit->controls().StringGrid1->setCurrentCell(1, 1);
     edit->Find1Click();
     suche.Edit1->setText(QStringLiteral("s p o"));
     emit suche.startRequested();
-    EXPECT_EQ(edit->StringGrid1->currentGridRow(), 3);
+    EXPECT_EQ(edit->controls().StringGrid1->currentGridRow(), 3);
     edit->Suchewiederholen1Click();
     EXPECT_EQ(dialogs.messageTexts(), QStringList{i18n::text(i18n::Msg::NothingFound)});
-    EXPECT_EQ(edit->StringGrid1->currentGridRow(), 3); // selection stays
+    EXPECT_EQ(edit->controls().StringGrid1->currentGridRow(), 3); // selection stays
     edit->Suchewiederholen1Click();
-    EXPECT_EQ(edit->StringGrid1->currentGridRow(), 1);
-    EXPECT_EQ(edit->StringGrid1->currentGridColumn(), 1);
+    EXPECT_EQ(edit->controls().StringGrid1->currentGridRow(), 1);
+    EXPECT_EQ(edit->controls().StringGrid1->currentGridColumn(), 1);
 }
 
 TEST_F(EditorCommandsTest, SaveAsTextExportsWithoutMovingTheListPath) {
@@ -78,7 +78,7 @@ TEST_F(EditorCommandsTest, SaveAsTextExportsWithoutMovingTheListPath) {
     EXPECT_TRUE(edit->SaveAs1Click());
     const QByteArray text = fileBytes("export.txt");
     EXPECT_TRUE(text.contains("Ch1"));
-    EXPECT_EQ(edit->currentPath(), path);
+    EXPECT_EQ(edit->editor().path(), path);
     EXPECT_TRUE(edit->saveList());
     EXPECT_EQ(fileBytes("export.txt"), text);
     EXPECT_TRUE(loadListFile(model->image, path));
@@ -93,12 +93,12 @@ TEST_F(EditorCommandsTest, SaveAsByEnding) {
         EXPECT_FALSE(edit->SaveAs1Click()) << name;
         EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name;
         EXPECT_EQ(dialogs.messageTexts(), QStringList{i18n::text(i18n::Msg::SaveAsUnknownEnding)});
-        EXPECT_EQ(edit->currentPath(), path);
+        EXPECT_EQ(edit->editor().path(), path);
     }
     dialogs.saveAnswers.push_back(dir.filePath("CAPS.LST"));
     EXPECT_TRUE(edit->SaveAs1Click());
     EXPECT_EQ(fileBytes("CAPS.LST").size(), static_cast<qsizetype>(ListFileBytes));
-    EXPECT_EQ(edit->currentPath(), dir.filePath("CAPS.LST"));
+    EXPECT_EQ(edit->editor().path(), dir.filePath("CAPS.LST"));
     dialogs.saveAnswers.push_back(dir.filePath("UPPER.TXT"));
     EXPECT_TRUE(edit->SaveAs1Click());
     EXPECT_TRUE(fileBytes("UPPER.TXT").contains("Ch2"));
@@ -109,7 +109,7 @@ TEST_F(EditorCommandsTest, PrintsTheViewToPdfInPagesOf55Lines) {
     channels[1] = channel(true, 2, "T\xE9l\xE9 \xD6sterreich"); // Latin-1, as in the file
     open(writeList(channels));
     edit->applyLanguage(i18n::Language::French);
-    edit->StringGrid1->verticalHeader()->setDefaultSectionSize(18); // 990 div 18 = 55
+    edit->controls().StringGrid1->verticalHeader()->setDefaultSectionSize(18); // 990 div 18 = 55
     const QString pdf = dir.filePath("list.pdf");
     dialogs.printAnswers.push_back([pdf](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -137,7 +137,7 @@ TEST_F(EditorCommandsTest, FontSetsTheRowHeight) {
     font.setPixelSize(16);
     dialogs.fontAnswers.push_back(font);
     edit->FontButtonClick();
-    EXPECT_EQ(edit->StringGrid1->verticalHeader()->defaultSectionSize(), 21);
+    EXPECT_EQ(edit->controls().StringGrid1->verticalHeader()->defaultSectionSize(), 21);
 }
 
 TEST_F(EditorCommandsTest, TypedFrequencyIsStoredAtOnceAndShownOnSharedRowsAfterEnter) {
@@ -174,13 +174,13 @@ TEST_F(EditorCommandsTest, LongNameIsCutAndUndoneAsOneStep) {
 
 TEST_F(EditorCommandsTest, ChoosingRadioInTheTvViewRemovesTheRow) {
     open(writeTuned({channel(true, 1), channel(true, 2)}));
-    edit->StringGrid1->setCurrentCell(11, 1);
+    edit->controls().StringGrid1->setCurrentCell(11, 1);
     edit->StringGrid1DblClick(11, 1);
-    ASSERT_TRUE(edit->cellChoiceList->isVisible());
-    EXPECT_EQ(edit->cellChoiceList->currentText(), QStringLiteral("TV"));
-    edit->cellChoiceListChosen(1);
-    EXPECT_FALSE(edit->cellChoiceList->isVisible());
-    EXPECT_EQ(model->viewRowCount, 1);
+    ASSERT_TRUE(edit->controls().cellChoiceList->isVisible());
+    EXPECT_EQ(edit->controls().cellChoiceList->currentText(), QStringLiteral("TV"));
+    emit edit->controls().cellChoiceList->activated(1);
+    EXPECT_FALSE(edit->controls().cellChoiceList->isVisible());
+    EXPECT_EQ(model->viewRowCount(), 1);
     EXPECT_EQ(cell(1, 1), "Ch2");
     EXPECT_FALSE(model->image.channels[0].isTv());
 }
@@ -194,7 +194,7 @@ TEST_F(EditorCommandsTest, TransponderDialog) {
 
     open(writeTuned({channel(true, 1), channel(true, 2)}));
     dialogs.clear();
-    edit->StringGrid1->setCurrentCell(1, 1);
+    edit->controls().StringGrid1->setCurrentCell(1, 1);
     // A free transponder is refused; "Zuweisen" with "H" clears the vertical bit.
     dialogs.dialogActions.push_back([&](QDialog&) {
         dialog.ComboBox1Change(2);

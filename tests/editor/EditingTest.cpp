@@ -26,20 +26,21 @@ TEST_F(EditorTest, OpeningShowsTheTvViewAndTheSwitchRefillsBothTables) {
     open(path);
 
     EXPECT_EQ(model->currentKind, 1);
-    EXPECT_TRUE(edit->RadioButtonTV->isChecked());
-    EXPECT_TRUE(edit->AnsichtTV->isChecked());
-    EXPECT_EQ(edit->StringGrid1->model()->rowCount(), 3998);
-    EXPECT_EQ(model->viewRowCount, 3);
+    EXPECT_TRUE(edit->controls().RadioButtonTV->isChecked());
+    EXPECT_TRUE(edit->controls().AnsichtTV->isChecked());
+    EXPECT_EQ(edit->controls().StringGrid1->model()->rowCount(), 3998);
+    EXPECT_EQ(model->viewRowCount(), 3);
     EXPECT_EQ(edit->statusText(), path);
-    EXPECT_EQ(edit->ComboBox1->currentIndex(), 0);
-    EXPECT_TRUE(edit->ComboBox1->itemText(8).endsWith(QStringLiteral("(OUI 9)")));
+    EXPECT_EQ(edit->controls().ComboBox1->currentIndex(), 0);
+    EXPECT_TRUE(edit->controls().ComboBox1->itemText(8).endsWith(QStringLiteral("(OUI 9)")));
     EXPECT_EQ(model->favouriteGrid.cell(1, 1), "Ch1");
-    EXPECT_EQ(edit->StringGrid1->model()->data(edit->StringGrid1->model()->index(0, 1)),
+    EXPECT_EQ(edit->controls().StringGrid1->model()->data(
+                  edit->controls().StringGrid1->model()->index(0, 1)),
               QStringLiteral("Ch1"));
 
     edit->showRadio();
-    EXPECT_TRUE(edit->RadioButtonRadio->isChecked());
-    EXPECT_EQ(model->viewRowCount, 2);
+    EXPECT_TRUE(edit->controls().RadioButtonRadio->isChecked());
+    EXPECT_EQ(model->viewRowCount(), 2);
     EXPECT_EQ(cell(1, 1), "Ch101");
     EXPECT_EQ(cell(1, 3), ""); // no TV row left below the radio list
     EXPECT_EQ(model->favouriteGrid.cell(1, 1), "Ch102");
@@ -48,11 +49,11 @@ TEST_F(EditorTest, OpeningShowsTheTvViewAndTheSwitchRefillsBothTables) {
 
 TEST_F(EditorTest, ClickOnANumberCellMarksTheRowAndCopyPasteInsertsADuplicate) {
     open(writeList(tvThenRadio(3)));
-    QHeaderView* numbers = edit->StringGrid1->verticalHeader();
+    QHeaderView* numbers = edit->controls().StringGrid1->verticalHeader();
     const QPoint row2(10, numbers->sectionViewportPosition(1) + 5);
     QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, row2);
-    EXPECT_EQ(edit->markedRowCount, 1);
-    const GridSelection s = edit->StringGrid1->selectionRect();
+    EXPECT_EQ(edit->editor().markedRowCount(), 1);
+    const GridSelection s = edit->controls().StringGrid1->selectionRect();
     EXPECT_EQ(s.top, 2);
     EXPECT_EQ(s.bottom, 2);
     EXPECT_EQ(s.left, 1);
@@ -61,8 +62,8 @@ TEST_F(EditorTest, ClickOnANumberCellMarksTheRowAndCopyPasteInsertsADuplicate) {
     edit->Copy1Click();
     edit->Paste1Click();
     EXPECT_EQ(ids(), (Ids{1, 2, 2, 3}));
-    EXPECT_EQ(model->viewRowCount, 4);
-    EXPECT_EQ(edit->statusText(), edit->currentPath() + " *");
+    EXPECT_EQ(model->viewRowCount(), 4);
+    EXPECT_EQ(edit->statusText(), edit->editor().path() + " *");
 }
 
 TEST_F(EditorTest, CutOfTheLastRowsLeavesNoStaleRows) {
@@ -70,14 +71,14 @@ TEST_F(EditorTest, CutOfTheLastRowsLeavesNoStaleRows) {
     selectRows(4, 5);
     edit->Cut1Click();
     EXPECT_EQ(ids(), (Ids{1, 101, 2, 102, 3, 103, 104, 105}));
-    EXPECT_EQ(model->viewRowCount, 3);
-    EXPECT_EQ(model->channelCount, 8);
+    EXPECT_EQ(model->viewRowCount(), 3);
+    EXPECT_EQ(model->channelCount(), 8);
     EXPECT_EQ(cell(1, 4), "");
     EXPECT_EQ(cell(1, 5), "");
-    EXPECT_EQ(edit->markedRowCount, 2);
+    EXPECT_EQ(edit->editor().markedRowCount(), 2);
     // Paste at row 1 brings them back in front of it.
-    edit->StringGrid1->setCurrentCell(14, 1);
-    edit->markedRowCount = 2;
+    edit->controls().StringGrid1->setCurrentCell(14, 1);
+    edit->editor().markRows(2);
     edit->Paste1Click();
     EXPECT_EQ(ids(), (Ids{4, 5, 1, 101, 2, 102, 3, 103, 104, 105}));
 }
@@ -99,18 +100,18 @@ TEST_F(EditorTest, PasteBeyondTheCapacityShowsTheMessageAndInsertsNothing) {
     open(writeList(tvThenRadio(3999)));
     selectRows(1, 2);
     edit->Copy1Click();
-    edit->StringGrid1->setCurrentCell(14, 1);
-    edit->markedRowCount = 2;
+    edit->controls().StringGrid1->setCurrentCell(14, 1);
+    edit->editor().markRows(2);
     edit->Paste1Click();
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QString::fromUtf8(
                   "Sie können max. noch 1 Kanäle einfügen. Wählen Sie erneut aus.")});
-    EXPECT_EQ(model->channelCount, 3999);
+    EXPECT_EQ(model->channelCount(), 3999);
     EXPECT_FALSE(model->history.canUndo());
 
-    edit->markedRowCount = 1;
+    edit->editor().markRows(1);
     edit->Paste1Click();
-    EXPECT_EQ(model->channelCount, 4000);
+    EXPECT_EQ(model->channelCount(), 4000);
 }
 
 TEST_F(EditorTest, RowMovesAndTheirWarnings) {
@@ -131,28 +132,29 @@ TEST_F(EditorTest, RowMovesAndTheirWarnings) {
         open(path);
         dialogs.choiceAnswers.clear();
         dialogs.clear();
-        edit->markedRowCount = c.marked;
+        edit->editor().markRows(c.marked);
         edit->StringGrid1RowMoved(c.from, c.to);
         EXPECT_EQ(dialogs.dialogNames(), c.warnings) << c.from << "->" << c.to;
         EXPECT_EQ(ids(), c.order) << c.from << "->" << c.to;
-        EXPECT_EQ(edit->markedRowCount, 0);
+        EXPECT_EQ(edit->editor().markedRowCount(), 0);
     }
 }
 
 TEST_F(EditorTest, DraggingANumberCellMovesTheRow) {
     open(writeList(tvThenRadio(5)));
-    edit->markedRowCount = 1;
-    edit->StringGrid1->verticalHeader()->moveSection(4, 1);
+    edit->editor().markRows(1);
+    edit->controls().StringGrid1->verticalHeader()->moveSection(4, 1);
     EXPECT_EQ(ids(), (Ids{1, 5, 2, 3, 4}));
-    EXPECT_EQ(edit->StringGrid1->verticalHeader()->visualIndex(4), 4); // header back in order
+    EXPECT_EQ(edit->controls().StringGrid1->verticalHeader()->visualIndex(4),
+              4); // header back in order
 }
 
 TEST_F(EditorTest, PasteBelowTheListGoesBehindItsLastChannelAfterWarnung4) {
     open(writeList(interleaved(3)));
     selectRows(1, 1);
     edit->Copy1Click();
-    edit->StringGrid1->setCurrentCell(14, 10);
-    edit->markedRowCount = 1;
+    edit->controls().StringGrid1->setCurrentCell(14, 10);
+    edit->editor().markRows(1);
     edit->Paste1Click();
     EXPECT_EQ(dialogs.dialogNames(), QStringList{"Warnung4"});
     EXPECT_EQ(ids(), (Ids{1, 101, 2, 102, 3, 1, 103}));
@@ -160,7 +162,7 @@ TEST_F(EditorTest, PasteBelowTheListGoesBehindItsLastChannelAfterWarnung4) {
 
 TEST_F(EditorTest, CopyOfPartOfARowShowsWarnung3) {
     open(writeList(tvThenRadio(3)));
-    edit->StringGrid1->setSelectionRect({2, 1, 5, 2});
+    edit->controls().StringGrid1->setSelectionRect({2, 1, 5, 2});
     edit->Cut1Click();
     EXPECT_EQ(dialogs.dialogNames(), QStringList{"Warnung3"});
     EXPECT_EQ(ids(), (Ids{1, 2, 3}));
@@ -196,10 +198,10 @@ TEST_F(EditorTest, AChannelDroppedOnAnOccupiedFavouriteRowPushesTheOthersDown) {
 // channel (the drop is the test above), and the channel table keeps its order.
 TEST_F(EditorTest, ANumberCellDragsItsChannelWhileTheFavouritesAreShown) {
     open(writeList(tvThenRadio(4)));
-    QHeaderView* numbers = edit->StringGrid1->verticalHeader();
+    QHeaderView* numbers = edit->controls().StringGrid1->verticalHeader();
     const QPoint press(10, numbers->sectionViewportPosition(2) + 5);
     QList<int> dragged;
-    QObject::connect(edit->StringGrid1, &GridView::rowDragStarted,
+    QObject::connect(edit->controls().StringGrid1, &GridView::rowDragStarted,
                      [&](int row) { dragged << row; });
     edit->FavoritenBearbeiten1Click();
     ASSERT_TRUE(fav->isVisible());
@@ -230,13 +232,13 @@ TEST_F(EditorTest, FavouritePasteAndDeleteOfTheCurrentRow) {
     open(writeList(tvThenRadio(5)));
     edit->FavoritenBearbeiten1Click();
     selectRows(2, 4);
-    edit->markedRowCount = 3;
+    edit->editor().markRows(3);
     fav->StringGrid2->setCurrentCell(1, 1);
-    edit->pasteToFavourites = true;
+    edit->editor().setPasteToFavourites(true);
     edit->Paste1Click();
     EXPECT_EQ(model->image.channels[1].favouriteNumber, 1);
     EXPECT_EQ(model->image.channels[3].favouriteNumber, 3);
-    EXPECT_EQ(edit->markedRowCount, 0);
+    EXPECT_EQ(edit->editor().markedRowCount(), 0);
 
     fav->StringGrid2->setCurrentCell(1, 2);
     fav->Delete->trigger();
@@ -257,18 +259,18 @@ TEST_F(EditorTest, AnUnreadableFileKeepsTheOpenList) {
 TEST_F(EditorTest, RightClickBelowTheListKeepsTheSelectionAndInTheNumberColumnSelectsTheRow) {
     open(writeList(tvThenRadio(3)));
     selectRows(1, 2);
-    QWidget* cells = edit->StringGrid1->viewport();
-    const QPoint row6(80, edit->StringGrid1->rowViewportPosition(5) + 5);
+    QWidget* cells = edit->controls().StringGrid1->viewport();
+    const QPoint row6(80, edit->controls().StringGrid1->rowViewportPosition(5) + 5);
     QTest::mouseClick(cells, Qt::RightButton, {}, row6);
-    EXPECT_EQ(edit->StringGrid1->selectionRect().bottom, 2);
-    EXPECT_FALSE(edit->PopupMenu1->isVisible());
+    EXPECT_EQ(edit->controls().StringGrid1->selectionRect().bottom, 2);
+    EXPECT_FALSE(edit->controls().PopupMenu1->isVisible());
 
-    QHeaderView* numbers = edit->StringGrid1->verticalHeader();
+    QHeaderView* numbers = edit->controls().StringGrid1->verticalHeader();
     QTest::mouseClick(numbers->viewport(), Qt::RightButton, {},
                       QPoint(10, numbers->sectionViewportPosition(5) + 5));
-    EXPECT_EQ(edit->StringGrid1->selectionRect().top, 6);
-    EXPECT_TRUE(edit->PopupMenu1->isVisible());
-    edit->PopupMenu1->hide();
+    EXPECT_EQ(edit->controls().StringGrid1->selectionRect().top, 6);
+    EXPECT_TRUE(edit->controls().PopupMenu1->isVisible());
+    edit->controls().PopupMenu1->hide();
 }
 
 TEST_F(EditorTest, OpeningWarnsOfABadChecksumAndRepairedFavouritesWithoutCountingAsAChange) {

@@ -39,7 +39,7 @@ void EditorTest::open(const QString& path) {
 }
 
 void EditorTest::selectRows(int top, int bottom) {
-    edit->StringGrid1->setSelectionRect({1, top, ChannelGridColumns - 1, bottom});
+    edit->controls().StringGrid1->setSelectionRect({1, top, ChannelGridColumns - 1, bottom});
 }
 
 std::vector<ChannelRecord> tvThenRadio(int tv, int radio) {

@@ -31,8 +31,8 @@ TEST_F(EditorTest, UndoAndRedoRestoreTheImageByteForByteAcrossMixedOperations) {
             edit->Cut1Click();
         },
         [&] {
-            edit->StringGrid1->setCurrentCell(14, row(10));
-            edit->markedRowCount = 2;
+            edit->controls().StringGrid1->setCurrentCell(14, row(10));
+            edit->editor().markRows(2);
             edit->Paste1Click();
         },
         [&] {
@@ -40,11 +40,11 @@ TEST_F(EditorTest, UndoAndRedoRestoreTheImageByteForByteAcrossMixedOperations) {
             edit->deleteRows(true);
         },
         [&] {
-            edit->markedRowCount = 1 + row(2);
+            edit->editor().markRows(1 + row(2));
             edit->StringGrid1RowMoved(row(10) + 5, row(5));
         },
         [&] {
-            edit->markedRowCount = 1;
+            edit->editor().markRows(1);
             edit->StringGrid1RowMoved(row(5), row(5) + 5);
         },
         [&] { edit->StringGrid2DragDrop(row(12), row(10)); },
@@ -65,17 +65,18 @@ TEST_F(EditorTest, UndoAndRedoRestoreTheImageByteForByteAcrossMixedOperations) {
     }
     ASSERT_GE(states.size(), 12u);
     for (std::size_t i = states.size() - 1; i-- > 0;) {
-        edit->Undo1->trigger();
+        edit->controls().Undo1->trigger();
         ASSERT_EQ(serialiseListFile(model->image), states[i]) << "undo to " << i;
     }
-    EXPECT_FALSE(edit->Undo1->isEnabled());
-    EXPECT_EQ(edit->statusText(), edit->currentPath()); // back at the file's state
+    EXPECT_FALSE(edit->controls().Undo1->isEnabled());
+    EXPECT_EQ(edit->statusText(), edit->editor().path()); // back at the file's state
     for (std::size_t i = 1; i < states.size(); ++i) {
-        edit->Redo1->trigger();
+        edit->controls().Redo1->trigger();
         ASSERT_EQ(serialiseListFile(model->image), states[i]) << "redo to " << i;
     }
-    EXPECT_TRUE(edit->Redo1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
-    EXPECT_EQ(edit->Undo1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(edit->controls().Redo1->shortcuts().contains(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    EXPECT_EQ(edit->controls().Undo1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
 }
 
 TEST_F(EditorTest, UndoShowsTheRestoredRowsAndOpeningClearsTheHistory) {
