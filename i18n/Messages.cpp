@@ -44,6 +44,10 @@ const std::string& latin1(Msg slot) {
     return slotTable()[static_cast<std::size_t>(slot)].latin1;
 }
 
+QString textIn(Msg slot, Language language) {
+    return rowText(rowOf(static_cast<std::size_t>(slot)), language);
+}
+
 void applyMessages(Language language) {
     auto& s = slotTable();
     for (std::size_t i = 0; i < slotCount; ++i)

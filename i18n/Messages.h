@@ -124,4 +124,7 @@ void applyMessages(Language language);
 // Puts every slot back to its start value (program start; tests).
 void resetMessages();
 
+// A slot's text in a given language, without touching the slots.
+QString textIn(Msg slot, Language language);
+
 } // namespace i18n
