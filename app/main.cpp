@@ -5,6 +5,7 @@
 #include "help/HelpViewer.h"
 #include "listmodel/ChannelListModel.h"
 #include "serial/Clock.h"
+#include "serial/PortLock.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QScreen>
@@ -12,6 +13,9 @@
 int main(int argc, char** argv) {
     fileio::reportWritesPastSizeLimit();
     QuelvoxApplication app(argc, argv);
+    // A kill or a hang-up of the terminal it was started from must not leave
+    // the port locked for the next start.
+    PortLock::removeLocksOnDeadlySignals();
     help::setCurrentHelpFile(QStringLiteral("helpde.chm"));
 
     QtUserDialogs dialogs;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <ostream>
@@ -88,14 +89,15 @@ std::optional<std::string> waitForPort(const std::string& name, double seconds, 
         return device;
     context.err << "quelvox-cli: waiting for port " << name << " (at most " << seconds << " s)"
                 << std::endl;
-    InterruptWatch interrupt([] {});
+    std::atomic<bool> cancelled{false};
+    InterruptWatch interrupt([&cancelled] { cancelled = true; });
     const int64_t until = clock.nowMs() + static_cast<int64_t>(seconds * 1000);
-    while (!interrupt.interrupted() && clock.nowMs() < until) {
+    while (!cancelled && clock.nowMs() < until) {
         clock.sleepMs(LookEveryMs);
         if (auto device = presentPort(name))
             return device;
     }
-    if (interrupt.interrupted())
+    if (cancelled)
         context.err << "quelvox-cli: cancelled while waiting for port " << name << "\n";
     else
         context.err << "quelvox-cli: port " << name << " did not appear within " << seconds

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "fileio/FileWriter.h"
+#include "i18n/Messages.h"
 #include "listmodel/ListEditorPrompts.h"
 #include "ui/UserDialogs.h"
+
+#include <QFile>
 
 class QWidget;
 
@@ -10,9 +14,21 @@ class QWidget;
 class BoxReporter : public ListFileReporter {
 public:
     BoxReporter(UserDialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
-    void plainMessage(const QString& text) override { ::plainMessage(dialogs_, parent_, text); }
+    // A failed save whose old content could only be kept in a copy names the
+    // copy under the failure message, so the user can get the file back.
+    void writeFailed(const fileio::WriteResult& result) override {
+        keptCopy_ = QFile::decodeName(QByteArray::fromStdString(result.oldContentCopy));
+    }
+    void plainMessage(const QString& text) override {
+        QString shown = text;
+        if (!keptCopy_.isEmpty())
+            shown += QStringLiteral("\n") + i18n::text(i18n::Msg::OldContentKept).arg(keptCopy_);
+        keptCopy_.clear();
+        ::plainMessage(dialogs_, parent_, shown);
+    }
 
 private:
     UserDialogs& dialogs_;
     QWidget* parent_;
+    QString keptCopy_;
 };
