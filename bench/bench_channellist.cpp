@@ -1,5 +1,6 @@
 #include "listformat/ListCrc32.h"
 #include "listformat/ListFile.h"
+#include "listformat/ListFileReporter.h"
 #include "listmodel/ChannelListModel.h"
 #include "listmodel/ListEditorPrompts.h"
 

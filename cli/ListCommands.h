@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
 #include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listformat/ListFileReporter.h"
 
 #include <QString>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "fileio/FileWriter.h"
 #include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listformat/ListFileReporter.h"
 #include "ui/UserDialogs.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "listformat/FieldReader.h"
 #include "listformat/FieldWriter.h"
 #include "listformat/ListCrc32.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listformat/ListFileReporter.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "fileio/SafeFileWrite.h"
 #include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listformat/ListFileReporter.h"
 
 #include <charconv>
 

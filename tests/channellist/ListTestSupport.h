@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listformat/ChannelListImage.h"
+#include "listformat/ListFileReporter.h"
 #include "listmodel/ChannelListModel.h"
 #include "listmodel/ListEditorPrompts.h"
 
