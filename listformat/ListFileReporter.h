@@ -2,16 +2,16 @@
 
 #include "fileio/FileWriter.h"
 
-#include <QString>
-
-// Failures of writing a list file or a text export, shown as plain message
-// boxes ("Daten konnten nicht gespeichert werden", "Fehler beim
-// String-Schreiben!") in the language of the moment.
+// What goes wrong while a list file or a text export is written, told in the
+// order it happens. The caller words it for the user (the program: plain
+// message boxes "Fehler beim String-Schreiben!" and "Daten konnten nicht
+// gespeichert werden" in the language of the moment).
 class ListFileReporter {
 public:
     virtual ~ListFileReporter() = default;
-    virtual void plainMessage(const QString& text) = 0;
-    // The writer's reason for a failed save, told before the message box.
-    // The editor shows only the box; the console prints the reason too.
-    virtual void writeFailed(const fileio::WriteResult& /*result*/) {}
+    // A text or byte-array field could not be written whole; the save goes on.
+    virtual void fieldWriteShort() = 0;
+    // The file could not be written: the old one stays as it was. result
+    // holds the writer's reason.
+    virtual void saveFailed(const fileio::WriteResult& result) = 0;
 };
