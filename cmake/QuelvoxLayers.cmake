@@ -6,7 +6,9 @@
 #   - a target links no quelvox library whose headers none of its files
 #     include;
 #   - a target links only libraries made before it (the order of the folders
-#     in the top CMakeLists.txt), so no folder reaches up into one above it.
+#     in the top CMakeLists.txt), so no folder reaches up into one above it;
+#   - a target marked plain (quelvox_plain) includes no Qt header and links
+#     neither Qt nor a library that is not plain itself.
 #
 # A header belongs to the target that lists it or its .cpp; a header without
 # either belongs to the first target of its folder.
@@ -22,6 +24,11 @@ endfunction()
 # Puts a target (a library or a program) under the checks above.
 function(quelvox_check_links name)
     set_property(GLOBAL APPEND PROPERTY QUELVOX_CHECKED_TARGETS ${name})
+endfunction()
+
+# Marks a library as plain C++: no Qt in it or in anything it links.
+function(quelvox_plain name)
+    set_property(TARGET ${name} PROPERTY QUELVOX_PLAIN ON)
 endfunction()
 
 # The files a target owns, as paths from the repository root.
@@ -99,6 +106,24 @@ function(quelvox_check_layers)
                 endif()
             endforeach()
         endforeach()
+        get_target_property(plain ${t} QUELVOX_PLAIN)
+        if(plain)
+            foreach(f ${files_${t}})
+                file(STRINGS ${PROJECT_SOURCE_DIR}/${f} qt REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+                if(qt)
+                    list(APPEND errors "${f} (${t}, plain) includes a Qt header")
+                endif()
+            endforeach()
+            foreach(l ${links})
+                set(plain_link OFF)
+                if(TARGET ${l})
+                    get_target_property(plain_link ${l} QUELVOX_PLAIN)
+                endif()
+                if(l MATCHES "^Qt" OR (l IN_LIST targets AND NOT plain_link))
+                    list(APPEND errors "${t} is plain but links ${l}")
+                endif()
+            endforeach()
+        endif()
         foreach(l ${links})
             if(l IN_LIST targets)
                 if(NOT l IN_LIST used)
