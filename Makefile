@@ -19,7 +19,7 @@ JOBS       ?= $(shell nproc)
 # WERROR=ON turns compiler warnings into errors (.ci/run does); CMAKE_EXTRA
 # passes further options to every configure.
 WERROR     ?= OFF
-CONFIGURE  := $(CONFIGURE) -DQUELVOX_WERROR=$(WERROR) $(CMAKE_EXTRA)
+CONFIGURE  := -G Ninja -DQUELVOX_WERROR=$(WERROR) $(CMAKE_EXTRA)
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
