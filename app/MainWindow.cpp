@@ -52,8 +52,8 @@ void connectCommands(TForm1& form, const MainWindowControls& c) {
         onTriggered(command.item, &form, [&form, handler] { (form.*handler)(); });
     }
     for (int i = 0; i < PortScanResult::MaxItems; ++i)
-        onTriggered(c.PortItems[static_cast<std::size_t>(i)], &form,
-                    [&form, i] { form.PortItemClick(i); });
+        onTriggered(c.portItems[static_cast<std::size_t>(i)], &form,
+                    [&form, i] { form.portItemClick(i); });
 }
 
 } // namespace

@@ -61,7 +61,7 @@ public:
     // --- start-up, settings, ports (MainWindowPorts.cpp) ---------------------
     void FormShow();
     void PortScan();
-    void PortItemClick(int index); // COM11Click .. COM191Click
+    void portItemClick(int index); // COM11Click .. COM191Click
     void PrintPortSettings();
     void EinstellungenSpeichern1Click();
     void N115200Click();

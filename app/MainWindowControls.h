@@ -49,7 +49,7 @@ struct MainWindowControls {
     QAction* Beenden1 = nullptr;
     QMenu* Einstellungen1 = nullptr;
     QMenu* Port1 = nullptr;
-    std::array<QAction*, PortScanResult::MaxItems> PortItems{}; // COM11 .. COM191
+    std::array<QAction*, PortScanResult::MaxItems> portItems{}; // COM11 .. COM191
     QMenu* Baudrate = nullptr;
     QAction* N115200 = nullptr;
     QMenu* System1 = nullptr;

@@ -44,7 +44,7 @@ void MainWindowHost::GetComPort(std::string& name) {
     name = comPortName_.toLatin1().toStdString();
 }
 
-void MainWindowHost::InsertTerminalText(const std::string& text) {
+void MainWindowHost::insertTerminalText(const std::string& text) {
     runOnGuiThread([this, text] {
         QPlainTextEdit* view = controls_.RichEdit1;
         QTextCursor caret = view->textCursor();
@@ -69,7 +69,7 @@ void MainWindowHost::ShowStatus(const std::string& line) {
     });
 }
 
-void MainWindowHost::ClearInputField() {
+void MainWindowHost::clearInputField() {
     runOnGuiThread([this] { controls_.MaskEdit1->clear(); });
 }
 
@@ -77,7 +77,7 @@ void MainWindowHost::Rendezvous() {
     runOnGuiThread([] {});
 }
 
-void MainWindowHost::SetProgress(int percent) {
+void MainWindowHost::setProgress(int percent) {
     guiCalls_.post(
         [this, percent] { controls_.ProgressBar1->setValue(std::clamp(percent, 0, 100)); });
 }

@@ -26,10 +26,10 @@ public:
 
     void GetComPort(std::string& name) override;
     void ShowStatus(const std::string& line) override;
-    void InsertTerminalText(const std::string& text) override;
-    void ClearInputField() override;
+    void insertTerminalText(const std::string& text) override;
+    void clearInputField() override;
     void Rendezvous() override;
-    void SetProgress(int percent) override;
+    void setProgress(int percent) override;
 
     // The device name GetComPort hands out: CBoxPortName's current text,
     // taken after each port scan.

@@ -78,6 +78,6 @@ void MainWindowControls::buildPortMenu() {
         QAction* item =
             checkable(shell::item(Port1, name.constData(), QStringLiteral("COM%1").arg(i + 1)));
         item->setVisible(false);
-        PortItems[static_cast<std::size_t>(i)] = item;
+        portItems[static_cast<std::size_t>(i)] = item;
     }
 }

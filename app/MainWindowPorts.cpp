@@ -56,7 +56,7 @@ void TForm1::PortScan() {
     for (qsizetype i = 0; i < scan.items.size(); ++i) {
         const auto& entry = scan.items[i];
         ui_.CBoxPortName->addItem(entry.deviceName);
-        QAction* item = ui_.PortItems[static_cast<std::size_t>(i)];
+        QAction* item = ui_.portItems[static_cast<std::size_t>(i)];
         item->setVisible(true);
         item->setText(entry.caption);
         item->setToolTip(portItemTip(entry));
@@ -67,19 +67,19 @@ void TForm1::PortScan() {
     if (scan.outcome == PortScanResult::Outcome::StoredPortLost) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::LostComPort),
                          UserDialogs::Icon::Warning);
-        PortItemClick(0);
+        portItemClick(0);
     }
     ui_.CBoxPortName->setCurrentIndex(0);
     host_.setComPortName(ui_.CBoxPortName->currentText());
 }
 
-void TForm1::PortItemClick(int index) {
+void TForm1::portItemClick(int index) {
     if (index < 0 || index >= PortScanResult::MaxItems)
         return;
     OffLine1Click();
-    for (QAction* item : ui_.PortItems)
+    for (QAction* item : ui_.portItems)
         item->setChecked(false);
-    QAction* chosen = ui_.PortItems[static_cast<std::size_t>(index)];
+    QAction* chosen = ui_.portItems[static_cast<std::size_t>(index)];
     chosen->setChecked(true);
     // Captions always come from the port scan ("&COMn"); one that names no
     // number leaves the port as it was.

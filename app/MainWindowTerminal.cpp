@@ -79,7 +79,7 @@ void TForm1::MaskEdit1KeyPress(char key) {
 
 void TForm1::forwardTypedChar(char key) {
     if (TTermThread* terminal = transfers_.termThread(); terminal && transfers_.terminalOnline())
-        terminal->AppendChar(key);
+        terminal->appendChar(key);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

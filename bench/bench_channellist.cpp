@@ -1,7 +1,9 @@
+#include "fileio/LocalPath.h"
 #include "listformat/ListCrc32.h"
 #include "listformat/ListFile.h"
 #include "listmodel/ChannelListModel.h"
 #include "listmodel/ListEditorPrompts.h"
+#include "listmodel/ListFileTexts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +20,7 @@ public:
     void warnMoveDown() override {}
 };
 
-class NoReport : public ListFileReporter {
+class NoReport : public ListFileMessages {
 public:
     void plainMessage(const QString&) override {}
 };
@@ -54,7 +56,7 @@ struct Fixture {
         fillFullList(model->image);
         path = dir.filePath("full.lst");
         NoReport report;
-        saveListFile(model->image, path, report);
+        saveListFile(model->image, fileio::localPath(path), report);
         model->recount();
         model->fillChannelGrid(model->channelCount());
     }
@@ -72,7 +74,7 @@ void BM_LoadAndVerify(benchmark::State& state) {
     Fixture& f = fixture();
     auto image = std::make_unique<ChannelListImage>();
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadListFile(*image, f.path));
+        benchmark::DoNotOptimize(loadListFile(*image, fileio::localPath(f.path)));
 }
 BENCHMARK(BM_LoadAndVerify)->Unit(benchmark::kMillisecond);
 
@@ -81,7 +83,7 @@ void BM_Save(benchmark::State& state) {
     NoReport report;
     const QString out = f.dir.filePath("saved.lst");
     for (auto _ : state)
-        benchmark::DoNotOptimize(saveListFile(f.model->image, out, report));
+        benchmark::DoNotOptimize(saveListFile(f.model->image, fileio::localPath(out), report));
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 #include "editor/EditForm.h"
 #include "editor/FavForm.h"
 #include "editor/Suche.h"
+#include "fileio/LocalPath.h"
 #include "listformat/ListFile.h"
 #include "listmodel/ChannelListModel.h"
 #include "tests/channellist/ListTestSupport.h"
@@ -201,12 +202,12 @@ int main(int argc, char** argv) {
         std::mt19937 random(4000);
         listtest::randomImage(source->image, random, ChannelSlots);
         listtest::RecordingReporter reporter;
-        if (!saveListFile(source->image, benchList, reporter))
+        if (!saveListFile(source->image, fileio::localPath(benchList), reporter))
             return 1;
         for (ChannelRecord& c : source->image.channels)
             c.flags |= ChannelInUse | ChannelIsTv;
         tvList = dir.filePath(QStringLiteral("tv.lst"));
-        if (!saveListFile(source->image, tvList, reporter))
+        if (!saveListFile(source->image, fileio::localPath(tvList), reporter))
             return 1;
     }
     scratchDir = dir.path();

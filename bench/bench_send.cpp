@@ -117,8 +117,8 @@ public:
         return GetNextFirmFileType();
     }
     int GetNextFirmFileType() override { return ++cursor <= 3 ? cursor : 0; }
-    void SetListAccepted(bool value) override { accepted = value; }
-    void SetUpdateDone(bool value) override { done = value; }
+    void setListAccepted(bool value) override { accepted = value; }
+    void setUpdateDone(bool value) override { done = value; }
     bool accepted = false;
     bool done = false;
 };

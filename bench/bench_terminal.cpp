@@ -1,7 +1,7 @@
 // The online terminal on a pseudo-terminal, in real time:
 //  - CPU share of the worker while online and idle (goal: below 2 % of a core),
 //    once with a silent line and once with an unfinished line waiting;
-//  - latency from the Enter key (AppendChar('\r')) to the first byte of the
+//  - latency from the Enter key (appendChar('\r')) to the first byte of the
 //    line at the far end (goal: below 80 ms).
 #include "serial/CommPort.h"
 #include "serial/TermThread.h"
@@ -61,7 +61,7 @@ struct OnlineTerminal {
 void idleCpu(benchmark::State& state, const char* typed) {
     OnlineTerminal terminal;
     for (char c : std::string(typed))
-        terminal.thread.AppendChar(c);
+        terminal.thread.appendChar(c);
     for (auto _ : state) {
         const double cpuBefore = processCpuSeconds();
         const auto wallBefore = steady_clock::now();
@@ -86,10 +86,10 @@ void BM_TerminalEnterToFirstByte(benchmark::State& state) {
     for (auto _ : state) {
         // Let the worker settle into a long read of the silent line first.
         std::this_thread::sleep_for(milliseconds(300));
-        terminal.thread.AppendChar('A');
-        terminal.thread.AppendChar('B');
+        terminal.thread.appendChar('A');
+        terminal.thread.appendChar('B');
         const auto enter = steady_clock::now();
-        terminal.thread.AppendChar('\r');
+        terminal.thread.appendChar('\r');
         pollfd pfd{terminal.pty.masterFd(), POLLIN, 0};
         if (::poll(&pfd, 1, 5000) != 1) {
             state.SkipWithError("the line never arrived");

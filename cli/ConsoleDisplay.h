@@ -18,10 +18,10 @@ public:
     // whether the worker shows it or the run loop finds it changed, so each
     // line shows once and repeated "Bitte warten.." passes show once.
     void ShowStatus(const std::string& line) override;
-    void InsertTerminalText(const std::string& /*text*/) override {}
-    void ClearInputField() override {}
+    void insertTerminalText(const std::string& /*text*/) override {}
+    void clearInputField() override {}
     void Rendezvous() override {}
-    void SetProgress(int percent) override { progress_.setPercent(percent); }
+    void setProgress(int percent) override { progress_.setPercent(percent); }
 
 private:
     ConsoleProgress& progress_;

@@ -4,6 +4,7 @@
 #include "i18n/Messages.h"
 #include "listformat/TextExport.h"
 #include "listmodel/ChannelListModel.h"
+#include "listmodel/ListFileTexts.h"
 
 #include <memory>
 #include <ostream>
@@ -22,5 +23,6 @@ int runExport(const std::vector<std::string>& args, CliContext& context) {
     if (!loadForCommand(*model, parsed.files[0], parsed.force, context))
         return ExitUsage;
     ConsoleFileReporter reporter(context);
-    return reporter.saveExit(exportText(model->image, argumentPath(parsed.files[1]), reporter));
+    return reporter.saveExit(
+        exportText(model->image, parsed.files[1], currentExportWords(), reporter));
 }

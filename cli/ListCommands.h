@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
 #include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listmodel/ListFileTexts.h"
 
 #include <QString>
 #include <optional>
@@ -13,7 +13,7 @@
 class ChannelListModel;
 
 // Shows the model's save messages on the error stream.
-class ConsoleFileReporter : public ListFileReporter {
+class ConsoleFileReporter : public ListFileMessages {
 public:
     explicit ConsoleFileReporter(CliContext& context) : context_(context) {}
     void plainMessage(const QString& text) override;

@@ -28,5 +28,5 @@ int runResave(const std::vector<std::string>& args, CliContext& context) {
     model->repairFavourites();
     model->recount();
     ConsoleFileReporter reporter(context);
-    return reporter.saveExit(saveListFile(model->image, argumentPath(parsed.files[1]), reporter));
+    return reporter.saveExit(saveListFile(model->image, parsed.files[1], reporter));
 }

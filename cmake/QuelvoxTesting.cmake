@@ -6,6 +6,7 @@
 function(quelvox_add_test)
     cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest)
     if(T_GUI)
         target_link_libraries(${T_NAME} PRIVATE quelvox_test_main_gui)

@@ -2,7 +2,7 @@
 
 #include "fileio/FileWriter.h"
 #include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listmodel/ListFileTexts.h"
 #include "ui/UserDialogs.h"
 
 #include <QFile>
@@ -11,7 +11,7 @@ class QWidget;
 
 // The list file's messages (checksum, favourites, failed saves) as plain
 // message boxes of the editor.
-class BoxReporter : public ListFileReporter {
+class BoxReporter : public ListFileMessages {
 public:
     BoxReporter(UserDialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
     // A failed save whose old content could only be kept in a copy names the

@@ -2,6 +2,7 @@
 // (a list file or a text file of position;name lines), after the user has
 // seen what would match. One undo step.
 #include "editor/EditForm.h"
+#include "fileio/LocalPath.h"
 #include "i18n/WindowTexts.h"
 #include "listformat/FieldReader.h"
 #include "listmodel/ChannelListModel.h"
@@ -30,7 +31,7 @@ void TEditForm::Reihenfolge1Click() {
 bool TEditForm::applyOrderFrom(const QString& referencePath) {
     const auto warn = [this](const QString& text) { prompts_.warning(text); };
     std::vector<uint8_t> bytes;
-    if (!readFilePrefix(referencePath, ReferenceTextLimit + 1, bytes)) {
+    if (!readFilePrefix(fileio::localPath(referencePath), ReferenceTextLimit + 1, bytes)) {
         warn(i18n::text(i18n::Msg::ListUnreadable));
         return false;
     }

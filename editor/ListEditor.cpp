@@ -2,8 +2,10 @@
 // close, view switch, undo and redo.
 #include "editor/ListEditor.h"
 
+#include "fileio/LocalPath.h"
 #include "listformat/TextExport.h"
 #include "listmodel/ChannelListModel.h"
+#include "listmodel/ListFileTexts.h"
 
 namespace {
 
@@ -77,7 +79,7 @@ ListLoadResult ListEditor::load(const QString& path, bool& favouritesRepaired) {
     commitCellEdit();
     favouritesRepaired = false;
     clearChannelTable();
-    const ListLoadResult result = loadListFileChecked(model_.image, path);
+    const ListLoadResult result = loadListFileChecked(model_.image, fileio::localPath(path));
     if (result == ListLoadResult::Unreadable) {
         // Nothing was read: the open list (and its path) stay as they were.
         refill(Changed::Channels);
@@ -107,7 +109,7 @@ void ListEditor::close() {
 }
 
 bool ListEditor::save(ListFileReporter& reporter) {
-    if (!saveListFile(model_.image, path_, reporter))
+    if (!saveListFile(model_.image, fileio::localPath(path_), reporter))
         return false;
     model_.history.markSaved();
     refill(Changed::Both);
@@ -115,7 +117,7 @@ bool ListEditor::save(ListFileReporter& reporter) {
 }
 
 bool ListEditor::saveAs(const QString& path, ListFileReporter& reporter) {
-    const bool written = saveListFile(model_.image, path, reporter);
+    const bool written = saveListFile(model_.image, fileio::localPath(path), reporter);
     if (written) {
         path_ = path;
         model_.history.markSaved();
@@ -125,7 +127,7 @@ bool ListEditor::saveAs(const QString& path, ListFileReporter& reporter) {
 }
 
 bool ListEditor::exportText(const QString& path, ListFileReporter& reporter) const {
-    return ::exportText(model_.image, path, reporter);
+    return ::exportText(model_.image, fileio::localPath(path), currentExportWords(), reporter);
 }
 
 void ListEditor::repairFavourites() {

@@ -2,6 +2,7 @@
 
 #include "editor/GridSelection.h"
 #include "listformat/ListFile.h"
+#include "listformat/ListFileReporter.h"
 #include "listmodel/GridFind.h"
 #include "listmodel/ListEditorPrompts.h"
 

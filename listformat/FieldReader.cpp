@@ -1,8 +1,10 @@
 #include "listformat/FieldReader.h"
 
-#include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 uint8_t FieldReader::readByte() {
     return byteAt(pos_++);
@@ -31,23 +33,31 @@ void FieldReader::readBytes(void* buffer, std::size_t n) {
     pos_ += n;
 }
 
-bool readFilePrefix(const QString& path, std::size_t maxBytes, std::vector<uint8_t>& out) {
+bool readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes,
+                    std::vector<uint8_t>& out) {
     out.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
     out.resize(maxBytes);
     std::size_t filled = 0;
+    bool failed = false;
     while (filled < maxBytes) {
-        const qint64 got = file.read(reinterpret_cast<char*>(out.data() + filled),
-                                     static_cast<qint64>(maxBytes - filled));
+        const ssize_t got = ::read(fd, out.data() + filled, maxBytes - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got < 0) {
-            out.clear();
-            return false;
+            failed = true; // a folder, or the medium failed
+            break;
         }
         if (got == 0)
             break;
         filled += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (failed) {
+        out.clear();
+        return false;
     }
     out.resize(filled);
     return true;

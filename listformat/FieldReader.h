@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 // Reads the fields of a binary file image in order. Integers are little-endian.
@@ -33,4 +33,5 @@ private:
 
 // Reads at most maxBytes from the start of a file. False when the file cannot
 // be opened or read; out then holds nothing.
-bool readFilePrefix(const QString& path, std::size_t maxBytes, std::vector<uint8_t>& out);
+bool readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes,
+                    std::vector<uint8_t>& out);

@@ -1,11 +1,10 @@
 #include "listformat/ListFile.h"
 
-#include "fileio/SafeFileWrite.h"
-#include "i18n/Messages.h"
+#include "fileio/FileWriter.h"
 #include "listformat/FieldReader.h"
 #include "listformat/FieldWriter.h"
 #include "listformat/ListCrc32.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "listformat/ListFileReporter.h"
 
 #include <algorithm>
 #include <array>
@@ -269,14 +268,14 @@ bool receivedListIntact(const uint8_t* data, std::size_t size) {
     return data != nullptr && size >= TrailerOffset && fileCrcHolds(data, size);
 }
 
-ListLoadResult loadListFileChecked(ChannelListImage& image, const QString& path) {
+ListLoadResult loadListFileChecked(ChannelListImage& image, const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(path, ListFileBytes, bytes))
         return ListLoadResult::Unreadable;
     return loadListBytes(image, bytes.data(), bytes.size());
 }
 
-bool loadListFile(ChannelListImage& image, const QString& path) {
+bool loadListFile(ChannelListImage& image, const std::filesystem::path& path) {
     return loadListFileChecked(image, path) == ListLoadResult::Valid;
 }
 
@@ -309,21 +308,20 @@ std::vector<uint8_t> serialiseForSave(ChannelListImage& image, bool* shortWrite)
     return bytes;
 }
 
-bool saveListFile(ChannelListImage& image, const QString& path, ListFileReporter& reporter) {
+bool saveListFile(ChannelListImage& image, const std::filesystem::path& path,
+                  ListFileReporter& reporter) {
     // A failed save leaves the image's checksums as they were.
     const ListDescriptor descriptorBefore = image.descriptor;
     const ListFileHeader headerBefore = image.header;
     bool shortWrite = false;
     const std::vector<uint8_t> bytes = serialiseForSave(image, &shortWrite);
     if (shortWrite)
-        reporter.plainMessage(i18n::text(i18n::Msg::StringWriteFailed));
-    fileio::WriteResult written;
-    if (!writeFileReplacing(path, reinterpret_cast<const char*>(bytes.data()), bytes.size(),
-                            &written)) {
+        reporter.fieldWriteShort();
+    const fileio::WriteResult written = fileio::writeFile(path.string(), bytes);
+    if (!written.ok()) {
         image.descriptor = descriptorBefore;
         image.header = headerBefore;
-        reporter.writeFailed(written);
-        reporter.plainMessage(i18n::text(i18n::Msg::DataSaveFailed));
+        reporter.saveFailed(written);
         return false;
     }
     return true;

@@ -2,8 +2,8 @@
 
 #include "listformat/ChannelListImage.h"
 
-#include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 class FieldReader;
@@ -30,9 +30,9 @@ std::vector<uint8_t> serialiseListFile(const ChannelListImage& image);
 // readListBytes gives no verdict: it leaves out the checksum of the whole file.
 void readListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size);
 ListLoadResult loadListBytes(ChannelListImage& image, const uint8_t* data, std::size_t size);
-ListLoadResult loadListFileChecked(ChannelListImage& image, const QString& path);
+ListLoadResult loadListFileChecked(ChannelListImage& image, const std::filesystem::path& path);
 // True when the file's checksum holds.
-bool loadListFile(ChannelListImage& image, const QString& path);
+bool loadListFile(ChannelListImage& image, const std::filesystem::path& path);
 
 // The checksum rule of a list block: listCrc32 of bytes 28 to 185023 equals
 // the word at offset 8. Bytes beyond size count as 0.
@@ -49,5 +49,6 @@ std::vector<uint8_t> serialiseForSave(ChannelListImage& image, bool* shortWrite 
 
 // Writes the image as a list file with fresh checksums, through a temporary
 // file that replaces the target only when complete. Failures go to the
-// reporter in the language of the moment; false when nothing was written.
-bool saveListFile(ChannelListImage& image, const QString& path, ListFileReporter& reporter);
+// reporter; false when nothing was written.
+bool saveListFile(ChannelListImage& image, const std::filesystem::path& path,
+                  ListFileReporter& reporter);

@@ -1,51 +1,48 @@
 #include "listformat/TextExport.h"
 
-#include "fileio/SafeFileWrite.h"
-#include "i18n/Messages.h"
-#include "listmodel/ListEditorPrompts.h"
+#include "fileio/FileWriter.h"
+#include "listformat/ListFileReporter.h"
 
 #include <charconv>
 
 namespace {
 
-using i18n::Msg;
-
 // The file is the text of a text-mode stream: every line feed is CR LF.
 constexpr const char* NewLine = "\r\n";
 constexpr int RuleLength = 145;
-
-const std::string& word(Msg slot) {
-    return i18n::latin1(slot);
-}
 
 void appendNumber(std::string& out, long long value) {
     char buffer[24];
     out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-void appendHeadingLine(std::string& out) {
-    out += word(Msg::ExportHeading1) + "\t" + word(Msg::ExportHeading2) + "\t" +
-           word(Msg::ExportHeading3) + "\t\t" + word(Msg::ExportHeading4) + "\t\t" +
-           word(Msg::ExportHeading5) + "\t" + word(Msg::ExportHeading6) + "\t" +
-           word(Msg::ExportHeading7) + "\t\t" + word(Msg::ExportHeading8) + "\t" +
-           word(Msg::ExportHeading9);
+void appendHeadingLine(std::string& out, const ExportWords& words) {
+    // Tabs between the headings, two where a column's values run wide.
+    static constexpr std::array<const char*, 8> gaps = {"\t", "\t", "\t\t", "\t\t",
+                                                        "\t", "\t", "\t\t", "\t"};
+    out += words.headings[0];
+    for (std::size_t i = 0; i < gaps.size(); ++i) {
+        out += gaps[i];
+        out += words.headings[i + 1];
+    }
 }
 
-void appendSectionHead(std::string& out, Msg title) {
+void appendSectionHead(std::string& out, const std::string& title, const ExportWords& words) {
     const std::string equalsRule(RuleLength, '=');
-    out += word(title);
+    out += title;
     out += NewLine;
     out += equalsRule;
     out += NewLine;
     out += NewLine;
-    appendHeadingLine(out);
+    appendHeadingLine(out, words);
     out += NewLine;
     out += NewLine;
     out += equalsRule;
     out += NewLine;
 }
 
-void appendChannelLine(std::string& out, const ChannelListImage& image, const ChannelRecord& c) {
+void appendChannelLine(std::string& out, const ChannelListImage& image, const ChannelRecord& c,
+                       const ExportWords& words) {
     // A transponderIndex outside the table (damaged file) is written as an
     // all-zero transponder, so the line keeps its columns.
     const TransponderRecord* found = transponderAt(image, c.transponderIndex);
@@ -55,7 +52,7 @@ void appendChannelLine(std::string& out, const ChannelListImage& image, const Ch
     out += ",\t";
     appendNumber(out, static_cast<int32_t>(tp.symbolRate));
     out += ",\t\t";
-    out += word(tp.vertical() ? Msg::ExportVertical : Msg::ExportHorizontal);
+    out += tp.vertical() ? words.vertical : words.horizontal;
     out += '\t';
     appendNumber(out, c.programNumber);
     out += ",\t\t";
@@ -65,7 +62,7 @@ void appendChannelLine(std::string& out, const ChannelListImage& image, const Ch
     out += ",\t";
     appendNumber(out, c.teletextPid);
     out += ",\t\t";
-    out += c.crypted() ? word(Msg::ExportCrypted) + "\t\t" : word(Msg::ExportFree) + "\t";
+    out += c.crypted() ? words.crypted + "\t\t" : words.free + "\t";
     out += '"';
     // A line feed stored in the name leaves the text-mode stream as CR LF too.
     for (const char ch : fieldText(c.name)) {
@@ -81,36 +78,37 @@ void appendChannelLine(std::string& out, const ChannelListImage& image, const Ch
     out += NewLine;
 }
 
-void appendChannels(std::string& out, const ChannelListImage& image, bool tv) {
+void appendChannels(std::string& out, const ChannelListImage& image, bool tv,
+                    const ExportWords& words) {
     for (int slot = 0; slot < ChannelSlots && image.channels[slot].inUse(); ++slot) {
         const ChannelRecord& c = image.channels[slot];
         if (c.isTv() == tv)
-            appendChannelLine(out, image, c);
+            appendChannelLine(out, image, c, words);
     }
 }
 
 } // namespace
 
-std::string exportTextContent(const ChannelListImage& image) {
+std::string exportTextContent(const ChannelListImage& image, const ExportWords& words) {
     std::string out;
     out.reserve(64 * 1024);
     out += NewLine;
-    appendSectionHead(out, Msg::ExportTvTitle);
-    appendChannels(out, image, true);
+    appendSectionHead(out, words.tvTitle, words);
+    appendChannels(out, image, true, words);
     out += NewLine;
     out += NewLine;
-    appendSectionHead(out, Msg::ExportRadioTitle);
-    appendChannels(out, image, false);
+    appendSectionHead(out, words.radioTitle, words);
+    appendChannels(out, image, false, words);
     out += NewLine;
     return out;
 }
 
-bool exportText(const ChannelListImage& image, const QString& path, ListFileReporter& reporter) {
-    const std::string content = exportTextContent(image);
-    fileio::WriteResult written;
-    if (!writeFileReplacing(path, content.data(), content.size(), &written)) {
-        reporter.writeFailed(written);
-        reporter.plainMessage(i18n::text(Msg::DataSaveFailed));
+bool exportText(const ChannelListImage& image, const std::filesystem::path& path,
+                const ExportWords& words, ListFileReporter& reporter) {
+    const std::string content = exportTextContent(image, words);
+    const fileio::WriteResult written = fileio::writeFile(path.string(), content);
+    if (!written.ok()) {
+        reporter.saveFailed(written);
         return false;
     }
     return true;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "fileio/FileWriter.h"
-
 #include <QString>
 
 // What the list operations ask of the editor. The editor shows the boxes and
@@ -16,18 +14,6 @@ public:
     virtual void warnMoveUp() = 0;
     // TWarnung2: a move downwards to a row below the list.
     virtual void warnMoveDown() = 0;
-};
-
-// Failures of writing a list file or a text export, shown as plain message
-// boxes ("Daten konnten nicht gespeichert werden", "Fehler beim
-// String-Schreiben!") in the language of the moment.
-class ListFileReporter {
-public:
-    virtual ~ListFileReporter() = default;
-    virtual void plainMessage(const QString& text) = 0;
-    // The writer's reason for a failed save, told before the message box.
-    // The editor shows only the box; the console prints the reason too.
-    virtual void writeFailed(const fileio::WriteResult& /*result*/) {}
 };
 
 // The capacity message of a paste, from the language slots ("%s%d%s").

@@ -43,7 +43,7 @@ bool FileSend::SendImage() {
         while (sentCount_ < whole) {
             dialogue().port().Write(image_.data() + sentCount_, BlockBytes);
             sentCount_ += BlockBytes;
-            dialogue().host().SetProgress(
+            dialogue().host().setProgress(
                 static_cast<int>(static_cast<int64_t>(sentCount_) * 100 / size));
         }
         if (whole < size) {

@@ -82,7 +82,7 @@ void ListReceive::receive() {
     if (kept > 0) {
         dialogue().addLog("received: " + std::to_string(kept));
         const int64_t percent = static_cast<int64_t>(receivedCount_) * 100 / NominalStreamLength;
-        dialogue().host().SetProgress(static_cast<int>(std::min<int64_t>(percent, 100)));
+        dialogue().host().setProgress(static_cast<int>(std::min<int64_t>(percent, 100)));
         return;
     }
     finishTransfer();

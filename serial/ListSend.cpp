@@ -44,5 +44,5 @@ void ListSend::transferPass() {
 
 void ListSend::Accepted() {
     // The host sets the flag in a synchronised call.
-    dialogue().host().SetListAccepted(true);
+    dialogue().host().setListAccepted(true);
 }

@@ -266,7 +266,7 @@ void ReceiverDialogue::idleCheck() {
 
 void ReceiverDialogue::CancelByUser() {
     cancelRequested_ = true;
-    host_.SetUserCancelled(true);
+    host_.setUserCancelled(true);
     port_.interruptRead();
 }
 

@@ -68,7 +68,7 @@ void SoftwareUpdate::nextFile() {
     } else {
         d.setPhase(ReceiverDialogue::PhaseStandby);
         d.setStatus(kAllSentStatus);
-        d.host().SetUpdateDone(true);
+        d.host().setUpdateDone(true);
         d.show();
         d.logStatus();
         d.clock().sleepMs(kLastFilePauseMs);

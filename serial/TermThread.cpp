@@ -4,7 +4,7 @@
 #include <memory>
 
 namespace {
-// A waiting unfinished line is re-checked at least this often; AppendChar and
+// A waiting unfinished line is re-checked at least this often; appendChar and
 // CancelByUser wake the thread earlier.
 constexpr std::chrono::milliseconds LineWaitBackstop{50};
 
@@ -38,7 +38,7 @@ TerminalMachine& terminal(WorkerMachine& machine) {
 TTermThread::TTermThread(Port& port, WorkerHost& host, Clock& clock, QObject* parent)
     : TWorkerThread(std::make_unique<TerminalMachine>(port, host, clock), parent) {}
 
-void TTermThread::AppendChar(char c) {
+void TTermThread::appendChar(char c) {
     auto& t = terminal(machine());
     t.commands.append(c);
     // The worker may sit in a read of up to 1.3 s: end it, so the display stops

@@ -17,7 +17,7 @@ public:
 
     // GUI thread: one typed character for the command buffer (Enter is 13).
     // Characters beyond 1023 waiting ones are dropped.
-    void AppendChar(char c);
+    void appendChar(char c);
 
     const TerminalSession& session() const;
 };

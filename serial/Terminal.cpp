@@ -41,13 +41,13 @@ void TerminalSession::sendLine(const std::string& line) {
         port_.WriteByte(10);
     }
 
-    host_.InsertTerminalText(EchoPrefix + line + "\n");
+    host_.insertTerminalText(EchoPrefix + line + "\n");
     {
         std::lock_guard lock(logMutex_);
         statusText_ = SendStatus;
     }
     addLog(std::string(SendStatus) + " " + line.front());
-    host_.ClearInputField();
+    host_.clearInputField();
     host_.Rendezvous();
 }
 
@@ -60,7 +60,7 @@ TerminalSession::PassResult TerminalSession::receive() {
     const auto* zero = static_cast<const char*>(std::memchr(begin, 0, count));
     const size_t length = zero ? static_cast<size_t>(zero - begin) : count;
     if (length > 0)
-        host_.InsertTerminalText(std::string(begin, length));
+        host_.insertTerminalText(std::string(begin, length));
     clock_.sleepMs(AfterChunkPauseMs);
     return PassResult::Received;
 }
@@ -68,7 +68,7 @@ TerminalSession::PassResult TerminalSession::receive() {
 void TerminalSession::cancelByUser() {
     addLog("Cancel by User");
     phase_.store(Phase::WindUp);
-    host_.SetUserCancelled(true);
+    host_.setUserCancelled(true);
     commands_.wake();
     port_.interruptRead();
 }

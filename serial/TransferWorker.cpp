@@ -48,7 +48,7 @@ void TransferWorker::standby() {
 
 void TransferWorker::windUp() {
     releaseBuffers();
-    dialogue_.host().SetProgress(0);
+    dialogue_.host().setProgress(0);
     dialogue_.addLog(dialogue_.profile().windUpLine);
     if (dialogue_.profile().rendezvousAtWindUp)
         dialogue_.host().Rendezvous();

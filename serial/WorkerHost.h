@@ -26,15 +26,15 @@ public:
     // Results, read by the completion handler after the worker has ended.
     virtual void SetReceivedStatus(uint8_t /*status*/) {}
     virtual void SetReceivedChListSize(int32_t /*size*/) {}
-    virtual void SetListAccepted(bool /*accepted*/) {}
-    virtual void SetUpdateDone(bool /*done*/) {}
-    virtual void SetUserCancelled(bool /*cancelled*/) {}
+    virtual void setListAccepted(bool /*accepted*/) {}
+    virtual void setUpdateDone(bool /*done*/) {}
+    virtual void setUserCancelled(bool /*cancelled*/) {}
 
     // Synchronised calls: the worker waits until the GUI thread has done them.
     virtual void ShowStatus(const std::string& /*line*/) {}         // new last line of the view
-    virtual void InsertTerminalText(const std::string& /*text*/) {} // at the caret, caret to end
-    virtual void ClearInputField() {}
+    virtual void insertTerminalText(const std::string& /*text*/) {} // at the caret, caret to end
+    virtual void clearInputField() {}
     virtual void Rendezvous() {}
     // Queued: progress bar 0..100.
-    virtual void SetProgress(int /*percent*/) {}
+    virtual void setProgress(int /*percent*/) {}
 };

@@ -39,16 +39,16 @@ int TransferHost::GetNextFirmFileType() {
 
 // The two outcome flags are set in a synchronised call: the worker goes on
 // only once the owner's thread has passed it.
-void TransferHost::SetListAccepted(bool accepted) {
+void TransferHost::setListAccepted(bool accepted) {
     state_.ListAccepted = accepted;
     Rendezvous();
 }
 
-void TransferHost::SetUpdateDone(bool done) {
+void TransferHost::setUpdateDone(bool done) {
     state_.UpdateDone = done;
     Rendezvous();
 }
 
-void TransferHost::SetUserCancelled(bool cancelled) {
+void TransferHost::setUserCancelled(bool cancelled) {
     state_.UserCancelled = cancelled;
 }

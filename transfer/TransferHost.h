@@ -23,9 +23,9 @@ public:
 
     void SetReceivedStatus(uint8_t status) override;
     void SetReceivedChListSize(int32_t size) override;
-    void SetListAccepted(bool accepted) override;
-    void SetUpdateDone(bool done) override;
-    void SetUserCancelled(bool cancelled) override;
+    void setListAccepted(bool accepted) override;
+    void setUpdateDone(bool done) override;
+    void setUserCancelled(bool cancelled) override;
 
 private:
     TransferState& state_;

@@ -322,9 +322,9 @@ TEST_F(WindowTest, WorkerCallsReachTheGuiThread) {
     std::atomic<bool> done{false};
     std::thread worker([&] {
         form().workerHost().GetComPort(name);
-        form().workerHost().InsertTerminalText("rx\r\n");
+        form().workerHost().insertTerminalText("rx\r\n");
         form().workerHost().ShowStatus("status line");
-        form().workerHost().SetProgress(42);
+        form().workerHost().setProgress(42);
         done = true;
     });
     EXPECT_TRUE(waitFor([&] { return done.load(); }));
@@ -345,7 +345,7 @@ TEST_F(WindowTest, InsertedTextReplacesTheSelection) {
     caret.setPosition(2);
     caret.setPosition(4, QTextCursor::KeepAnchor);
     control<QPlainTextEdit>("RichEdit1")->setTextCursor(caret);
-    form().workerHost().InsertTerminalText("X\xE9"); // Latin-1 e acute
+    form().workerHost().insertTerminalText("X\xE9"); // Latin-1 e acute
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(), QString::fromUtf8("abXéef"));
     EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->textCursor().position(), 6);
 }

@@ -5,6 +5,7 @@
 #include "listformat/TextExport.h"
 #include "listmodel/ChannelListModel.h"
 #include "listmodel/ListEditorPrompts.h"
+#include "listmodel/ListFileTexts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -125,7 +126,7 @@ void exerciseListBytes(const uint8_t* data, std::size_t size, ExerciseDepth dept
             model->fillChannelGrid(ChannelSlots); // stale slots too
             model->fillFavouriteGrid(ChannelSlots);
         }
-        (void)exportTextContent(image);
+        (void)exportTextContent(image, currentExportWords());
     }
 
     const bool listHeld =

@@ -1,4 +1,5 @@
 #include "listformat/ListFile.h"
+#include "fileio/LocalPath.h"
 #include "i18n/Messages.h"
 #include "listformat/FieldReader.h"
 #include "listformat/FieldWriter.h"
@@ -94,7 +95,7 @@ TEST(FieldReaderWriter, LittleEndianAndZeroBeyondEnd) {
 TEST_F(ListFileTest, SaveWritesLayoutChecksumsAndReloadsIdentically) {
     std::mt19937 random(7);
     randomImage(*image, random, 1234);
-    ASSERT_TRUE(saveListFile(*image, path("a.lst"), reporter));
+    ASSERT_TRUE(saveListFile(*image, fileio::localPath(path("a.lst")), reporter));
     EXPECT_TRUE(reporter.messages.empty());
     const std::vector<uint8_t> bytes = readAll(path("a.lst"));
     ASSERT_EQ(bytes.size(), ListFileBytes);
@@ -114,11 +115,12 @@ TEST_F(ListFileTest, SaveWritesLayoutChecksumsAndReloadsIdentically) {
     EXPECT_EQ(bytes[184124 + 30 * 29 + 8], static_cast<uint8_t>(image->satellites[29].name[0]));
     EXPECT_EQ(bytes[185024] | (bytes[185025] << 8), image->trailerWord);
 
-    EXPECT_EQ(loadListFileChecked(*reloaded, path("a.lst")), ListLoadResult::Valid);
+    EXPECT_EQ(loadListFileChecked(*reloaded, fileio::localPath(path("a.lst"))),
+              ListLoadResult::Valid);
     EXPECT_TRUE(*reloaded == *image);
 
     // A second save of the unchanged image gives the same file.
-    ASSERT_TRUE(saveListFile(*reloaded, path("b.lst"), reporter));
+    ASSERT_TRUE(saveListFile(*reloaded, fileio::localPath(path("b.lst")), reporter));
     EXPECT_EQ(readAll(path("b.lst")), bytes);
 }
 
@@ -128,8 +130,9 @@ TEST_F(ListFileTest, CarriedBytesPassThroughLoadAndSave) {
         randomImage(*image, random, static_cast<int>(random() % 4001));
         std::vector<uint8_t> original = serialiseListFile(*image);
         writeAll(path("in.lst"), original);
-        EXPECT_EQ(loadListFileChecked(*reloaded, path("in.lst")), ListLoadResult::ChecksumMismatch);
-        ASSERT_TRUE(saveListFile(*reloaded, path("out.lst"), reporter));
+        EXPECT_EQ(loadListFileChecked(*reloaded, fileio::localPath(path("in.lst"))),
+                  ListLoadResult::ChecksumMismatch);
+        ASSERT_TRUE(saveListFile(*reloaded, fileio::localPath(path("out.lst")), reporter));
         const std::vector<uint8_t> saved = readAll(path("out.lst"));
         ASSERT_EQ(saved.size(), original.size());
         // Only fileCrc and the four block checksums may differ.
@@ -145,19 +148,19 @@ TEST_F(ListFileTest, CarriedBytesPassThroughLoadAndSave) {
 TEST_F(ListFileTest, ChecksumCoversDescriptorToSatellitesButNotTrailer) {
     clearList(*image);
     image->channels[0] = channel(true, 1);
-    ASSERT_TRUE(saveListFile(*image, path("a.lst"), reporter));
+    ASSERT_TRUE(saveListFile(*image, fileio::localPath(path("a.lst")), reporter));
     std::vector<uint8_t> bytes = readAll(path("a.lst"));
 
     std::vector<uint8_t> trailerChanged = bytes;
     trailerChanged[185024] ^= 0x5A;
     trailerChanged[185025] ^= 0xA5;
     writeAll(path("t.lst"), trailerChanged);
-    EXPECT_TRUE(loadListFile(*reloaded, path("t.lst")));
+    EXPECT_TRUE(loadListFile(*reloaded, fileio::localPath(path("t.lst"))));
 
     std::vector<uint8_t> byte30Changed = bytes;
     byte30Changed[30] ^= 1;
     writeAll(path("d.lst"), byte30Changed);
-    EXPECT_FALSE(loadListFile(*reloaded, path("d.lst")));
+    EXPECT_FALSE(loadListFile(*reloaded, fileio::localPath(path("d.lst"))));
     EXPECT_EQ(reloaded->descriptor.identity[0], byte30Changed[30]); // filled all the same
 }
 
@@ -169,7 +172,8 @@ TEST_F(ListFileTest, ShortLongAndMissingFiles) {
     // Short: numbers beyond the end read 0, text keeps the 0xFF fill.
     std::vector<uint8_t> shortFile(bytes.begin(), bytes.begin() + 124 + 42 + 21);
     writeAll(path("short.lst"), shortFile);
-    EXPECT_EQ(loadListFileChecked(*reloaded, path("short.lst")), ListLoadResult::ChecksumMismatch);
+    EXPECT_EQ(loadListFileChecked(*reloaded, fileio::localPath(path("short.lst"))),
+              ListLoadResult::ChecksumMismatch);
     // Straddles the end: the low byte is there, the high byte reads 0.
     EXPECT_EQ(reloaded->channels[1].transponderIndex, image->channels[1].transponderIndex & 0xFF);
     EXPECT_EQ(reloaded->channels[1].flags, image->channels[1].flags);
@@ -182,19 +186,21 @@ TEST_F(ListFileTest, ShortLongAndMissingFiles) {
     std::vector<uint8_t> zeroTail = serialiseForSave(*image);
     zeroTail.resize(1000);
     writeAll(path("zero.lst"), zeroTail);
-    EXPECT_TRUE(loadListFile(*reloaded, path("zero.lst")));
+    EXPECT_TRUE(loadListFile(*reloaded, fileio::localPath(path("zero.lst"))));
 
     // Long: only the first 185026 bytes count.
     std::vector<uint8_t> longFile = serialiseForSave(*image);
     longFile.resize(ListFileBytes + 500, 0x33);
     writeAll(path("long.lst"), longFile);
-    EXPECT_TRUE(loadListFile(*reloaded, path("long.lst")));
+    EXPECT_TRUE(loadListFile(*reloaded, fileio::localPath(path("long.lst"))));
 
     // Missing: reported, and the image keeps the list it had.
     const ChannelListImage before = *reloaded;
-    EXPECT_EQ(loadListFileChecked(*reloaded, path("none.lst")), ListLoadResult::Unreadable);
+    EXPECT_EQ(loadListFileChecked(*reloaded, fileio::localPath(path("none.lst"))),
+              ListLoadResult::Unreadable);
     EXPECT_TRUE(*reloaded == before);
-    EXPECT_EQ(loadListFileChecked(*reloaded, dir.path()), ListLoadResult::Unreadable);
+    EXPECT_EQ(loadListFileChecked(*reloaded, fileio::localPath(dir.path())),
+              ListLoadResult::Unreadable);
 }
 
 // A load reads only the records the bytes reach; the rest must come out as
@@ -221,7 +227,7 @@ TEST_F(ListFileTest, PrefixLoadsAsIfEveryFieldWereRead) {
 TEST_F(ListFileTest, FailedSaveKeepsOldFileAndImage) {
     clearList(*image);
     image->channels[0] = channel(true, 1);
-    ASSERT_TRUE(saveListFile(*image, path("old.lst"), reporter));
+    ASSERT_TRUE(saveListFile(*image, fileio::localPath(path("old.lst")), reporter));
     const std::vector<uint8_t> old = readAll(path("old.lst"));
 
     image->channels[0] = channel(true, 2);
@@ -234,7 +240,7 @@ TEST_F(ListFileTest, FailedSaveKeepsOldFileAndImage) {
     struct rlimit limited = saved;
     limited.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &limited);
-    const bool ok = saveListFile(*image, path("old.lst"), reporter);
+    const bool ok = saveListFile(*image, fileio::localPath(path("old.lst")), reporter);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
@@ -245,7 +251,7 @@ TEST_F(ListFileTest, FailedSaveKeepsOldFileAndImage) {
     EXPECT_TRUE(*image == before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
 
-    EXPECT_FALSE(saveListFile(*image, path("missing/folder.lst"), reporter));
+    EXPECT_FALSE(saveListFile(*image, fileio::localPath(path("missing/folder.lst")), reporter));
     EXPECT_EQ(reporter.messages.size(), 2u);
 }
 

@@ -48,7 +48,7 @@ add_custom_command(
     COMMAND ${QUELVOX_FUZZ_CXX} -std=c++20 -g -O1 -fPIC
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
         -fsanitize-coverage-ignorelist=${fuzz_ignorelist}
-        -D_GLIBCXX_ASSERTIONS
+        -D_GLIBCXX_ASSERTIONS ${QUELVOX_WARNINGS}
         -I${CMAKE_SOURCE_DIR}
         "-I$<JOIN:$<TARGET_PROPERTY:Qt6::Core,INTERFACE_INCLUDE_DIRECTORIES>,;-I>"
         ${fuzz_sources}

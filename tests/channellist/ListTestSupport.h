@@ -3,6 +3,7 @@
 #include "listformat/ChannelListImage.h"
 #include "listmodel/ChannelListModel.h"
 #include "listmodel/ListEditorPrompts.h"
+#include "listmodel/ListFileTexts.h"
 
 #include <QDir>
 #include <QString>
@@ -67,7 +68,7 @@ public:
     int moveDownWarnings = 0;
 };
 
-class RecordingReporter : public ListFileReporter {
+class RecordingReporter : public ListFileMessages {
 public:
     void plainMessage(const QString& text) override { messages.push_back(text); }
     std::vector<QString> messages;

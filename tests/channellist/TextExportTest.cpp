@@ -1,5 +1,7 @@
 #include "listformat/TextExport.h"
+#include "fileio/LocalPath.h"
 #include "i18n/Messages.h"
+#include "listmodel/ListFileTexts.h"
 #include "tests/channellist/ListTestSupport.h"
 
 #include <QFile>
@@ -65,16 +67,16 @@ TEST_F(TextExportTest, GermanLinesByteForByte) {
         "346000,\t6900,\t\tHorizontal,\t7,\t\t0,\t65535,\t0,\t\tVerschl\xFCsselt\t\t"
         "\"ABCDEFGHIJKLMNOPQRST\"\r\n" +
         us + "\r\r\n" + "\r\n";
-    EXPECT_EQ(exportTextContent(*image), expected);
+    EXPECT_EQ(exportTextContent(*image, currentExportWords()), expected);
 }
 
 TEST_F(TextExportTest, EmptyListsAndMissingRadioSection) {
     const std::string empty = "\r\n" + sectionHead("TV Kan\xE4le", germanHeading) + "\r\n\r\n" +
                               sectionHead("Radio Kan\xE4le", germanHeading) + "\r\n";
-    EXPECT_EQ(exportTextContent(*image), empty);
+    EXPECT_EQ(exportTextContent(*image, currentExportWords()), empty);
 
     image->channels[0] = senderA();
-    const std::string content = exportTextContent(*image);
+    const std::string content = exportTextContent(*image, currentExportWords());
     const std::string tail = sectionHead("Radio Kan\xE4le", germanHeading) + "\r\n";
     ASSERT_GE(content.size(), tail.size());
     EXPECT_EQ(content.substr(content.size() - tail.size()), tail);
@@ -85,7 +87,7 @@ TEST_F(TextExportTest, EnglishAndFrenchWords) {
     c.flags |= ChannelCrypted;
     image->channels[0] = c;
     i18n::applyMessages(i18n::Language::English);
-    std::string en = exportTextContent(*image);
+    std::string en = exportTextContent(*image, currentExportWords());
     EXPECT_NE(en.find("\r\nTV channels\r\n"), std::string::npos);
     EXPECT_NE(en.find("\r\nRadio channels\r\n"), std::string::npos);
     EXPECT_NE(en.find("Frequency\tSR / BW\tPol.\t\tPrg.Nr.\t\tV-PID\tA-PID\tTtx-PID\t\t"
@@ -95,7 +97,7 @@ TEST_F(TextExportTest, EnglishAndFrenchWords) {
     EXPECT_NE(en.find(",\t\tCrypted\t\t\"Sender A\""), std::string::npos);
 
     i18n::applyMessages(i18n::Language::French);
-    std::string fr = exportTextContent(*image);
+    std::string fr = exportTextContent(*image, currentExportWords());
     EXPECT_NE(fr.find("\r\nTV canaux\r\n"), std::string::npos);
     EXPECT_NE(fr.find("Fr\xE9quence\t"), std::string::npos);
     EXPECT_NE(fr.find("\tNom de programme\r\n"), std::string::npos);
@@ -104,7 +106,7 @@ TEST_F(TextExportTest, EnglishAndFrenchWords) {
 
 TEST_F(TextExportTest, DamagedTransponderIndexWritesZeroTransponder) {
     image->channels[0] = channel(true, 1, "X", 1000);
-    const std::string content = exportTextContent(*image);
+    const std::string content = exportTextContent(*image, currentExportWords());
     EXPECT_NE(content.find("\r\n0,\t0,\t\tHorizontal,\t1,\t\t"), std::string::npos);
 }
 
@@ -112,16 +114,17 @@ TEST_F(TextExportTest, WritesFileAndKeepsOldFileOnFailure) {
     QTemporaryDir dir;
     const QString path = dir.filePath("list.txt");
     image->channels[0] = senderA();
-    ASSERT_TRUE(exportText(*image, path, reporter));
-    EXPECT_EQ(fileContent(path), exportTextContent(*image));
+    ASSERT_TRUE(exportText(*image, fileio::localPath(path), currentExportWords(), reporter));
+    EXPECT_EQ(fileContent(path), exportTextContent(*image, currentExportWords()));
 
     i18n::applyMessages(i18n::Language::French);
-    EXPECT_FALSE(exportText(*image, dir.filePath("no/such/folder.txt"), reporter));
+    EXPECT_FALSE(exportText(*image, fileio::localPath(dir.filePath("no/such/folder.txt")),
+                            currentExportWords(), reporter));
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], QString::fromUtf8("Les donn\xC3\xA9"
                                                       "es ne pouvaient pas \xC3\xAA"
                                                       "tre m\xC3\xA9moriser."));
     // A directory in the way: the export fails, the directory stays.
-    EXPECT_FALSE(exportText(*image, dir.path(), reporter));
+    EXPECT_FALSE(exportText(*image, fileio::localPath(dir.path()), currentExportWords(), reporter));
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }

@@ -6,6 +6,7 @@
 #include "listformat/ListCrc32.h"
 #include "listformat/ListFile.h"
 #include "listformat/TextExport.h"
+#include "listmodel/ListFileTexts.h"
 #include "tests/support/FileBytes.h"
 
 #include <QFile>
@@ -124,17 +125,18 @@ TEST_F(CliTest, ExportMatchesTheModelInEachLanguage) {
         const CliRun run = runCli(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         i18n::applyMessages(l.language);
-        const std::string expected = exportTextContent(*image);
+        const std::string expected = exportTextContent(*image, currentExportWords());
         const std::vector<uint8_t> written = readAll(path("out.txt"));
         EXPECT_EQ(std::string(written.begin(), written.end()), expected)
             << (l.code ? l.code : "default");
     }
     // Spot check of the German text itself.
     i18n::resetMessages();
-    EXPECT_NE(exportTextContent(*image).find(
-                  "\r\n11778000,\t27500,\t\tVertikal,\t1,\t\t101,\t0,\t0,\t\tVerschl\xFCsselt\t\t"
+    EXPECT_NE(
+        exportTextContent(*image, currentExportWords())
+            .find("\r\n11778000,\t27500,\t\tVertikal,\t1,\t\t101,\t0,\t0,\t\tVerschl\xFCsselt\t\t"
                   "\"Kanal 1\"\r\n"),
-              std::string::npos);
+        std::string::npos);
 }
 
 TEST_F(CliTest, ResaveKeepsCarriedBytesAndWritesChecksums) {

@@ -2,6 +2,7 @@
 
 #include "editor/EditTransponder.h"
 #include "editor/Suche.h"
+#include "fileio/LocalPath.h"
 #include "i18n/Messages.h"
 #include "listformat/ListFile.h"
 
@@ -29,7 +30,7 @@ protected:
         setChannels(source, channels);
         RecordingReporter reporter;
         const QString path = dir.filePath("tuned.lst");
-        EXPECT_TRUE(saveListFile(source.image, path, reporter));
+        EXPECT_TRUE(saveListFile(source.image, fileio::localPath(path), reporter));
         return path;
     }
     QLineEdit* openEditor(int column, int row) {
@@ -81,7 +82,7 @@ TEST_F(EditorCommandsTest, SaveAsTextExportsWithoutMovingTheListPath) {
     EXPECT_EQ(edit->editor().path(), path);
     EXPECT_TRUE(edit->saveList());
     EXPECT_EQ(fileBytes("export.txt"), text);
-    EXPECT_TRUE(loadListFile(model->image, path));
+    EXPECT_TRUE(loadListFile(model->image, fileio::localPath(path)));
 }
 
 TEST_F(EditorCommandsTest, SaveAsByEnding) {

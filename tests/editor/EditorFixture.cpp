@@ -1,5 +1,6 @@
 #include "tests/editor/EditorFixture.h"
 
+#include "fileio/LocalPath.h"
 #include "i18n/Messages.h"
 #include "listformat/ListFile.h"
 
@@ -29,7 +30,7 @@ QString EditorTest::writeList(const std::vector<ChannelRecord>& channels, const 
     setChannels(*source, channels);
     RecordingReporter reporter;
     const QString path = dir.filePath(name);
-    EXPECT_TRUE(saveListFile(source->image, path, reporter));
+    EXPECT_TRUE(saveListFile(source->image, fileio::localPath(path), reporter));
     return path;
 }
 

@@ -2,6 +2,7 @@
 // report of what it changed, which is all the windows repaint.
 #include "editor/ListEditor.h"
 
+#include "fileio/LocalPath.h"
 #include "listmodel/ChannelListModel.h"
 #include "tests/channellist/ListTestSupport.h"
 
@@ -50,7 +51,7 @@ TEST(ListEditorTest, EveryEditIsOneUndoStepAndOneReportOfWhatItChanged) {
     setChannels(*source, channels);
     RecordingReporter reporter;
     const QString path = dir.filePath("a.lst");
-    ASSERT_TRUE(saveListFile(source->image, path, reporter));
+    ASSERT_TRUE(saveListFile(source->image, fileio::localPath(path), reporter));
 
     auto model = std::make_unique<ChannelListModel>();
     SilentPrompts prompts;

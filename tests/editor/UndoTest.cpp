@@ -1,5 +1,6 @@
 #include "tests/editor/EditorFixture.h"
 
+#include "fileio/LocalPath.h"
 #include "listformat/ListFile.h"
 #include "tests/support/FileBytes.h"
 
@@ -131,7 +132,7 @@ TEST_F(EditorTest, UnsavedChangesAreNeverLostWithoutTheQuestion) {
         EXPECT_EQ(edit->statusText() == path + " *", c.listStaysOpen && c.answer == Cancel)
             << c.name << " " << c.answer;
         ChannelListModel onDisk;
-        ASSERT_TRUE(loadListFile(onDisk.image, path));
+        ASSERT_TRUE(loadListFile(onDisk.image, fileio::localPath(path)));
         const Ids expected = c.answer == Save ? Ids{2, 3} : Ids{1, 2, 3};
         EXPECT_EQ(usedIds(onDisk.image), expected) << c.name << " " << c.answer;
         if (c.listStaysOpen && c.answer == Cancel) {

@@ -40,7 +40,7 @@ TEST(CliTargets, NonFileTargetsAreRefusedOrWrittenInPlace) {
         std::mt19937 random(3);
         listtest::randomImage(*image, random, 60);
         listtest::RecordingReporter reporter;
-        ASSERT_TRUE(saveListFile(*image, QString::fromStdString(folder / "in.lst"), reporter));
+        ASSERT_TRUE(saveListFile(*image, folder / "in.lst", reporter));
     }
     const bool devices =
         scratch::makeDevice(folder / "null", 3) && scratch::makeDevice(folder / "full", 7);

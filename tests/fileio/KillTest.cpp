@@ -3,6 +3,7 @@
 #include "fileio/FileWriter.h"
 #include "i18n/Messages.h"
 #include "listformat/TextExport.h"
+#include "listmodel/ListFileTexts.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/fileio/Scratch.h"
 
@@ -20,7 +21,7 @@ TEST(KilledSave, TargetIsAlwaysOldOrNewAndTheNextSaveSweepsTheRest) {
     auto image = std::make_unique<ChannelListImage>();
     std::mt19937 random(9);
     listtest::randomImage(*image, random, 60);
-    const std::string fresh = exportTextContent(*image);
+    const std::string fresh = exportTextContent(*image, currentExportWords());
     const std::string old(fresh.size(), 'o');
     // On a tmpfs a sync costs nothing, so a kill can land in every step of
     // many saves; a disk needs longer runs for the same.
@@ -29,7 +30,6 @@ TEST(KilledSave, TargetIsAlwaysOldOrNewAndTheNextSaveSweepsTheRest) {
     const std::string folder = tmpfs ? scratchFolder.mountPoint() : scratchFolder.path();
     const unsigned longestRunUs = tmpfs ? 4000 : 30000;
     const std::string target = folder + "/t.txt";
-    const QString targetPath = QFile::decodeName(QByteArray::fromStdString(target));
     int cutShort = 0; // runs that left a temporary file behind
     int renewed = 0;  // runs that left the new file
     for (int run = 0; run < 100; ++run) {
@@ -42,12 +42,12 @@ TEST(KilledSave, TargetIsAlwaysOldOrNewAndTheNextSaveSweepsTheRest) {
             // on first touch): make it elsewhere, then the kill can land
             // anywhere in the saves of the target.
             listtest::RecordingReporter reporter;
-            exportText(*image, QString::fromStdString(folder + "/warm-up"), reporter);
+            exportText(*image, folder + "/warm-up", currentExportWords(), reporter);
             ::unlink((folder + "/warm-up").c_str());
             if (::write(ready[1], "r", 1) != 1)
                 ::_exit(1);
             for (;;)
-                exportText(*image, targetPath, reporter);
+                exportText(*image, target, currentExportWords(), reporter);
         }
         char byte = 0;
         ASSERT_EQ(::read(ready[0], &byte, 1), 1);
@@ -105,7 +105,7 @@ TEST(ExportLineEnds, NameWithCrLfTabAndNul) {
     listtest::clearList(*image);
     i18n::resetMessages();
     image->channels[0] = listtest::channel(true, 7, "X");
-    const std::string plain = exportTextContent(*image);
+    const std::string plain = exportTextContent(*image, currentExportWords());
     const char name[] = "A\rB\nC\tD\0E";
     std::copy(name, name + sizeof name - 1, image->channels[0].name.begin());
     std::string expected = plain;
@@ -113,7 +113,7 @@ TEST(ExportLineEnds, NameWithCrLfTabAndNul) {
 
     scratch::Folder folder;
     listtest::RecordingReporter reporter;
-    ASSERT_TRUE(exportText(*image, QString::fromStdString(folder / "e.txt"), reporter));
+    ASSERT_TRUE(exportText(*image, folder / "e.txt", currentExportWords(), reporter));
     EXPECT_EQ(readFile(folder / "e.txt"), expected);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "listformat/ListFile.h"
 #include "listformat/TextExport.h"
+#include "listmodel/ListFileTexts.h"
 #include "serial/WorkerLog.h"
 #include "tests/channellist/ListTestSupport.h"
 #include "tests/fileio/Scratch.h"
@@ -40,13 +41,13 @@ bool saveSettings(const std::string& path) {
 
 bool saveExport(const std::string& path) {
     listtest::RecordingReporter reporter;
-    return exportText(sampleImage(), q(path), reporter);
+    return exportText(sampleImage(), path, currentExportWords(), reporter);
 }
 
 bool saveList(const std::string& path) {
     auto image = std::make_unique<ChannelListImage>(sampleImage());
     listtest::RecordingReporter reporter;
-    return saveListFile(*image, q(path), reporter);
+    return saveListFile(*image, path, reporter);
 }
 
 bool saveLog(const std::string& path) {

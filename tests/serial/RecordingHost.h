@@ -10,11 +10,11 @@
 // thread while a worker thread runs.
 class RecordingHost : public WorkerHost {
 public:
-    void InsertTerminalText(const std::string& text) override {
+    void insertTerminalText(const std::string& text) override {
         std::lock_guard lock(mutex_);
         inserted_.push_back(text);
     }
-    void ClearInputField() override {
+    void clearInputField() override {
         std::lock_guard lock(mutex_);
         ++inputClears_;
     }
@@ -22,7 +22,7 @@ public:
         std::lock_guard lock(mutex_);
         ++rendezvous_;
     }
-    void SetUserCancelled(bool cancelled) override {
+    void setUserCancelled(bool cancelled) override {
         std::lock_guard lock(mutex_);
         userCancelled_ = cancelled;
     }

@@ -34,6 +34,6 @@ public:
                 return cursor;
         return 0;
     }
-    void SetListAccepted(bool value) override { accepted = value; }
-    void SetUpdateDone(bool value) override { done = value; }
+    void setListAccepted(bool value) override { accepted = value; }
+    void setUpdateDone(bool value) override { done = value; }
 };

@@ -51,12 +51,12 @@ TEST_F(TermThreadTest, ShowsTextSendsLinesAndWindsUpOnCancel) {
     ASSERT_TRUE(eventually([&] { return host.shown() == "Main menu\r\n"; }));
 
     for (char c : std::string("400"))
-        thread.AppendChar(c);
+        thread.appendChar(c);
     EXPECT_GE(port.interruptCount(), 3u) << "typing ends a waiting read";
     port.queue(ScriptedPort::chunk("not while typing"));
     std::this_thread::sleep_for(milliseconds(30));
     EXPECT_EQ(port.written(), "");
-    thread.AppendChar('\r');
+    thread.appendChar('\r');
     ASSERT_TRUE(eventually([&] { return port.written() == "400\r\n"; }));
     ASSERT_TRUE(
         eventually([&] { return host.shown().find("not while typing") != std::string::npos; }));

@@ -32,7 +32,7 @@ public:
         std::lock_guard lock(mutex_);
         receivedSize_ = size;
     }
-    void SetUserCancelled(bool cancelled) override {
+    void setUserCancelled(bool cancelled) override {
         std::lock_guard lock(mutex_);
         userCancelled_ = cancelled;
     }
@@ -44,7 +44,7 @@ public:
         std::lock_guard lock(mutex_);
         ++rendezvous_;
     }
-    void SetProgress(int percent) override {
+    void setProgress(int percent) override {
         std::lock_guard lock(mutex_);
         progress_.push_back(percent);
     }

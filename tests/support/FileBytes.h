@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileio/LocalPath.h"
 #include "listformat/FieldReader.h"
 
 #include <QFile>
@@ -11,7 +12,7 @@
 // Whole small files as bytes, for tests that compare what was written.
 inline std::vector<uint8_t> readAll(const QString& path) {
     std::vector<uint8_t> bytes;
-    readFilePrefix(path, 1 << 20, bytes);
+    readFilePrefix(fileio::localPath(path), 1 << 20, bytes);
     return bytes;
 }
 
