@@ -144,7 +144,7 @@ TEST_F(LongUnplugTest, APermissionDeniedReturnIsReportedOnceAndTriedAfterItsNext
 
     notRoot.end();
     unplug(); // away once more, and back
-    EXPECT_TRUE(waitFor([&] { return form().transfers().terminalOnline(); }));
+    EXPECT_TRUE(waitFor([&] { return form().transfers().terminalOnline(); }, 15000));
     EXPECT_EQ(dialogs.shown.size(), 2);
 }
 
