@@ -64,7 +64,15 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
       windows_(windows), portScanner_(&PortList::scan),
       host_(transfer_, *this, ui_, settings_, dialogs),
       transfers_(transfer_, host_, settings_, dialogs, clock,
-                 {this, nullptr, [this](bool on) { EnableControls(on); }}) {
+                 {this, nullptr, [this](bool on) { EnableControls(on); }}),
+      lineReturn_(transfers_, host_, settings_,
+                  {[this] { return portScanner_(); }, [this] { TermThreadDone(); },
+                   [this](bool online) {
+                       if (online)
+                           setOnlineStatus();
+                       else
+                           setStatusText(i18n::text(i18n::Msg::StatusOffline));
+                   }}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(BuiltInCaption));
     setWindowIcon(shell::icon("portreport"));
@@ -91,6 +99,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A closed window does not take its line again.
+    lineReturn_.stop();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LineReturn.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowHost.h"
 #include "app/Settings.h"
@@ -23,7 +24,7 @@ class WindowRegistry;
 // status line. Its handlers keep their component names; the work sits in
 // plain classes: the controls (MainWindowControls), what the workers ask
 // (MainWindowHost), the transfers (TransferCommands, one PortTransfer per
-// worker), Settings and PortScanResult.
+// worker), the terminal's reconnect (LineReturn), Settings and PortScanResult.
 //
 // MainWindow.cpp (construction, closing), MainWindowPorts.cpp (settings,
 // port menu, port report), MainWindowTerminal.cpp (online/offline),
@@ -124,4 +125,5 @@ private:
     TransferState transfer_;
     MainWindowHost host_;
     TransferCommands transfers_;
+    LineReturn lineReturn_; // the terminal's wait for a lost line to come back
 };

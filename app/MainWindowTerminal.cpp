@@ -24,16 +24,24 @@ void TForm1::OnLine1Click() {
     ui_.RichEdit1->setFocus();
     FormShow();
     setOnlineStatus();
+    lineReturn_.online();
 }
 
 void TForm1::OffLine1Click() {
     setStatusText(i18n::text(i18n::Msg::StatusPleaseWait));
     if (TTermThread* terminal = transfers_.termThread(); terminal && transfers_.terminalOnline())
         terminal->CancelByUser();
+    // Waiting for a lost line, the window is still "On Line": no worker
+    // will switch it back.
+    if (lineReturn_.stop())
+        showOnlineControls(false);
     setStatusText(i18n::text(i18n::Msg::StatusOffline));
 }
 
 void TForm1::TermThreadDone() {
+    // A line lost while online is waited for, still "On Line".
+    if (lineReturn_.lost(transfers_.termThread()))
+        return;
     transfers_.endTerminal();
     showOnlineControls(false);
     // The worker also ends when the line drops: the status line must not go

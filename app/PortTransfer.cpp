@@ -43,7 +43,8 @@ bool PortTransfer::start(TCommPort& port, const Steps& steps) {
         return true;
     } catch (const ECommError& error) {
         busy_.store(false);
-        ShowComError(dialogs_, &window_, error.ErrorCode);
+        if (!steps.reportError || steps.reportError(error))
+            ShowComError(dialogs_, &window_, error.ErrorCode);
     } catch (const std::exception& error) {
         busy_.store(false);
         dialogs_.message(&window_, QStringLiteral("Quelvox"), QString::fromLocal8Bit(error.what()),
@@ -67,10 +68,11 @@ void PortTransfer::cancel() {
         worker_->CancelByUser();
 }
 
-void PortTransfer::closePort() {
+void PortTransfer::closePort(bool lineLost) {
     if (!port_ || !port_->IsOpen())
         return;
-    clock_.sleepMs(500);
+    if (!lineLost)
+        clock_.sleepMs(500);
     try {
         port_->Close();
     } catch (const ECommError&) {

@@ -11,6 +11,7 @@ class Clock;
 class QWidget;
 class TCommPort;
 class UserDialogs;
+struct ECommError;
 struct Settings;
 
 // One worker on one port, from the opening to the end of its completion
@@ -31,6 +32,9 @@ public:
         // The worker's log file: a run whose line is lost writes none, so the
         // log of an earlier run is removed when this one starts.
         const char* logFile = nullptr;
+        // Whether a serial failure of the start is reported (ShowComError);
+        // by default every one is.
+        std::function<bool(const ECommError&)> reportError;
     };
 
     // busy: the flag set while the worker runs; window: the owner of the
@@ -46,8 +50,9 @@ public:
     TWorkerThread* worker() const { return worker_.data(); }
     // Cancels a running worker.
     void cancel();
-    // If the port is open: 500 ms, then close.
-    void closePort();
+    // If the port is open: 500 ms, then close. A lost line has no output
+    // left to wait for: lineLost closes it at once.
+    void closePort(bool lineLost = false);
     // The busy flag cleared, the worker released once its thread is gone.
     void release();
 

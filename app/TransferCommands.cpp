@@ -54,16 +54,18 @@ bool TransferCommands::busy() const {
     return state_.ListBusy || state_.UpdateBusy;
 }
 
-bool TransferCommands::startTerminal(std::function<void()> done) {
+bool TransferCommands::startTerminal(std::function<void()> done,
+                                     std::function<bool(const ECommError&)> reportError) {
     PortTransfer::Steps steps;
     steps.create = [this] { return new TTermThread(*listPort_, host_, clock_); };
     steps.done = std::move(done);
+    steps.reportError = std::move(reportError);
     clearBackupNote();
     return terminal_.start(*listPort_, steps);
 }
 
-void TransferCommands::endTerminal() {
-    terminal_.closePort();
+void TransferCommands::endTerminal(bool lineLost) {
+    terminal_.closePort(lineLost);
     terminal_.release();
 }
 

@@ -20,6 +20,7 @@ class TTermThread;
 class TransferState;
 class UserDialogs;
 class WorkerHost;
+struct ECommError;
 struct Settings;
 
 // The transfers of the main window: the two port objects, one PortTransfer
@@ -51,9 +52,12 @@ public:
     bool busy() const;
 
     // The terminal worker on ListPort; done is its completion handler.
-    bool startTerminal(std::function<void()> done);
-    // The end of the terminal worker: the pause, the close, the worker let go.
-    void endTerminal();
+    // reportError: which failures to start are reported (all by default).
+    bool startTerminal(std::function<void()> done,
+                       std::function<bool(const ECommError&)> reportError = {});
+    // The end of the terminal worker: the pause (none when its line was
+    // lost), the close, the worker let go.
+    void endTerminal(bool lineLost = false);
 
     // The list receive into ReceiveFileName.
     bool SaveList();

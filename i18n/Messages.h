@@ -111,6 +111,9 @@ enum class Msg : int {
     CloseDuringTransfer, // the question
     CloseAbortTransfer,  // the button that closes all the same
     CloseKeepTransfer,   // the button that keeps the transfer running
+    // main window: the online terminal's line lost and back (%1 the port number)
+    TerminalLineLost,
+    TerminalLineBack,
     Count
 };
 

@@ -484,6 +484,12 @@ constexpr TextRow rows[] = {
         "récepteur risque de ne garder qu'une partie des données. Fermer quand même ?"),
     msg(Msg::CloseAbortTransfer, nullptr, "Schließen", "Close", "Fermer"),
     msg(Msg::CloseKeepTransfer, nullptr, "Abbrechen", "Cancel", "Annuler"),
+    msg(Msg::TerminalLineLost, nullptr,
+        "Verbindung zu COM%1 verloren. Warte, bis das Gerät wieder da ist...",
+        "Connection to COM%1 lost. Waiting for the device to come back...",
+        "Connexion au COM%1 perdue. En attente du retour de l'appareil..."),
+    msg(Msg::TerminalLineBack, nullptr, "Verbindung zu COM%1 wieder hergestellt.",
+        "Connection to COM%1 restored.", "Connexion au COM%1 rétablie."),
 };
 
 constexpr std::size_t firstMessageRow() {

@@ -36,10 +36,13 @@ void DeviceWatch::start(bool useUdev) {
 }
 
 QStringList DeviceWatch::lookAtPaths() const {
+    // With the node each one leads to: a link turned to a new device between
+    // two looks is a change as well.
     QStringList existing;
     for (const QString& path : extraPaths_) {
-        if (QFileInfo::exists(path))
-            existing.append(path);
+        const QFileInfo info(path);
+        if (info.exists())
+            existing.append(path + u'\n' + info.canonicalFilePath());
     }
     return existing;
 }

@@ -11,7 +11,11 @@ ECommError::Notifier& notifierSlot() {
     return notifier;
 }
 
+thread_local bool (*hushed)(const ECommError&) = nullptr;
+
 void announce(const ECommError& error) {
+    if (hushed && hushed(error))
+        return;
     ECommError::Notifier notifier;
     {
         std::lock_guard lock(notifierMutex);
@@ -32,4 +36,21 @@ ECommError::ECommError(uint8_t code, int32_t systemError)
 ECommError::Notifier ECommError::setNotifier(Notifier notifier) {
     std::lock_guard lock(notifierMutex);
     return std::exchange(notifierSlot(), std::move(notifier));
+}
+
+bool ECommError::lineLost(uint8_t code, int32_t systemError) {
+    const bool io = code == CE_ReadFailed || code == CE_WriteFailed || code == CE_FlushFailed;
+    return io && (systemError == EIO || systemError == ENXIO || systemError == ENODEV);
+}
+
+bool ECommError::permissionDenied(uint8_t code, int32_t systemError) {
+    return code == CE_OpenFailed && (systemError == EACCES || systemError == EPERM);
+}
+
+ECommError::Hush::Hush(bool (*quiet)(const ECommError&)) : previous_(hushed) {
+    hushed = quiet;
+}
+
+ECommError::Hush::~Hush() {
+    hushed = previous_;
 }

@@ -39,4 +39,23 @@ struct ECommError {
     using Notifier = std::function<void(const ECommError&)>;
     // Installs the notifier (none by default); returns the previous one.
     static Notifier setNotifier(Notifier notifier);
+
+    // The device went away under an open port (EIO, ENXIO or ENODEV from a
+    // read, write or flush: a pulled adapter, a hung-up line).
+    static bool lineLost(uint8_t code, int32_t systemError);
+    // Opening was refused by the device's permissions.
+    static bool permissionDenied(uint8_t code, int32_t systemError);
+
+    // While one lives, errors made on its thread for which `quiet` says true
+    // are not announced: the code that made them reports them in its own way.
+    class Hush {
+    public:
+        explicit Hush(bool (*quiet)(const ECommError&));
+        ~Hush();
+        Hush(const Hush&) = delete;
+        Hush& operator=(const Hush&) = delete;
+
+    private:
+        bool (*previous_)(const ECommError&);
+    };
 };

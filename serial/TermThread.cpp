@@ -1,5 +1,7 @@
 #include "serial/TermThread.h"
 
+#include "serial/CommError.h"
+
 #include <chrono>
 #include <memory>
 
@@ -15,6 +17,9 @@ public:
         : port(line), session(line, host, clock, commands) {}
 
     void Run() override {
+        const ECommError::Hush hush([](const ECommError& error) {
+            return ECommError::lineLost(error.ErrorCode, error.SystemError);
+        });
         for (;;) {
             const auto result = session.runPass();
             if (result == TerminalSession::PassResult::Finished)
@@ -44,6 +49,10 @@ void TTermThread::appendChar(char c) {
     // The worker may sit in a read of up to 1.3 s: end it, so the display stops
     // while a line is typed and a finished line goes out at once.
     t.port.interruptRead();
+}
+
+void TTermThread::lineGone() {
+    terminal(machine()).session.lineGone();
 }
 
 const TerminalSession& TTermThread::session() const {

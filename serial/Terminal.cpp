@@ -1,7 +1,9 @@
 #include "serial/Terminal.h"
 
+#include "serial/CommError.h"
 #include "serial/WorkerLog.h"
 
+#include <cerrno>
 #include <cstring>
 
 TerminalSession::TerminalSession(Port& port, WorkerHost& host, Clock& clock,
@@ -17,6 +19,8 @@ TerminalSession::PassResult TerminalSession::runPass() {
         windUp();
         return PassResult::Finished;
     }
+    if (lineGone_.load())
+        throw ECommError(CE_ReadFailed, ENODEV);
     if (!commands_.empty()) {
         // While an unfinished line waits, nothing is read, so the receiver's
         // output does not run through what the user is typing.
@@ -69,6 +73,12 @@ void TerminalSession::cancelByUser() {
     addLog("Cancel by User");
     phase_.store(Phase::WindUp);
     host_.setUserCancelled(true);
+    commands_.wake();
+    port_.interruptRead();
+}
+
+void TerminalSession::lineGone() {
+    lineGone_.store(true);
     commands_.wake();
     port_.interruptRead();
 }

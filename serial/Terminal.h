@@ -44,6 +44,10 @@ public:
     // UserCancelled flag; a waiting read or wait is woken up.
     void cancelByUser();
 
+    // From any thread: the device node is gone. The next pass fails as a lost
+    // line does (read error 10, ENODEV), without the log.
+    void lineGone();
+
     bool finished() const { return finished_; }
     Phase phase() const { return phase_.load(); }
     std::string statusText() const;
@@ -62,6 +66,7 @@ private:
     Clock& clock_;
     TerminalCommandBuffer& commands_;
     std::atomic<Phase> phase_{Phase::Running};
+    std::atomic<bool> lineGone_{false};
     bool finished_ = false;
     std::array<uint8_t, ReadCapacity + 1> readBuffer_{};
     std::string statusText_;

@@ -1,6 +1,7 @@
 // Going online and offline against a pseudo-terminal that plays the receiver.
 #include "tests/app/WindowFixture.h"
 
+#include "ports/DeviceWatch.h"
 #include "serial/TermThread.h"
 #include "tests/support/Pty.h"
 
@@ -177,17 +178,49 @@ TEST_F(OnlineTest, PortHeldByAnotherProgram) {
     other.Close();
 }
 
-TEST_F(OnlineTest, DeviceThatDisappearsTakesTheWindowOffline) {
+TEST_F(OnlineTest, DeviceThatDisappearsIsWaitedForUntilOffLine) {
     form().OnLine1Click();
     ASSERT_TRUE(form().transfers().terminalOnline());
     pty.closeMaster();
-    ASSERT_TRUE(offline());
+    const QString lost = QStringLiteral("\nVerbindung zu COM%1 verloren. Warte, bis das "
+                                        "Ger\u00e4t wieder da ist...\n")
+                             .arg(port);
+    ASSERT_TRUE(waitFor(
+        [&] { return control<QPlainTextEdit>("RichEdit1")->toPlainText().endsWith(lost); }));
+    EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
+    EXPECT_FALSE(form().transfers().terminalOnline());
+    EXPECT_FALSE(form().transfers().listPort()->IsOpen());
+    EXPECT_TRUE(dialogs.shown.isEmpty()); // the view says it, no box
+    // Still "On Line" while it waits: "Off Line" ends the waiting.
+    EXPECT_TRUE(action("OnLine1")->isChecked());
+    ASSERT_TRUE(action("OffLine1")->isEnabled());
+    action("OffLine1")->trigger();
     EXPECT_EQ(form().statusText(), QStringLiteral("Verbindung OffLine"));
     EXPECT_FALSE(action("OnLine1")->isChecked());
     EXPECT_TRUE(button("SpeedButton2")->isEnabled());
-    // The read error announced itself on the GUI thread.
-    ASSERT_FALSE(dialogs.shown.isEmpty());
-    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("error"));
+    EXPECT_FALSE(control<QLineEdit>("MaskEdit1")->isVisible());
+    EXPECT_FALSE(form().transfers().termThread());
+}
+
+TEST_F(OnlineTest, NothingChangesWhileNothingIsPluggedOrUnplugged) {
+    form().OnLine1Click();
+    ASSERT_TRUE(form().transfers().terminalOnline());
+    const QString view = control<QPlainTextEdit>("RichEdit1")->toPlainText();
+    const QString status = form().statusText();
+    QStringList menu;
+    for (const QAction* item : portItems())
+        menu.append(item->text() + (item->isVisible() ? u'+' : u'-'));
+    // Long enough for the device watch to look at its paths a few times.
+    waitFor([] { return false; }, DeviceWatch::MinGapMs * 2);
+    EXPECT_TRUE(pty.receive(20).empty());
+    EXPECT_EQ(control<QPlainTextEdit>("RichEdit1")->toPlainText(), view);
+    EXPECT_EQ(form().statusText(), status);
+    QStringList after;
+    for (const QAction* item : portItems())
+        after.append(item->text() + (item->isVisible() ? u'+' : u'-'));
+    EXPECT_EQ(after, menu);
+    EXPECT_TRUE(form().transfers().terminalOnline());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 TEST_F(OnlineTest, ClosingTheProgramWhileOnline) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -86,6 +87,48 @@ TEST_F(TermThreadTest, SerialErrorEndsTheThreadWithoutLog) {
     EXPECT_TRUE(thread.failed());
     EXPECT_EQ(thread.errorCode(), CE_ReadFailed);
     EXPECT_EQ(std::fopen("logTerm.txt", "rb"), nullptr);
+}
+
+TEST(TermThreadLineLoss, EndsTheRunWithoutAnnouncingTheError) {
+    std::atomic<int> announced{0};
+    const auto previous = ECommError::setNotifier([&](const ECommError&) { ++announced; });
+    const struct {
+        const char* name;
+        std::function<void(ScriptedPort&, TTermThread&)> lose;
+        uint8_t code;
+        int32_t systemError;
+    } cases[] = {
+        {"a read hangs up",
+         [](ScriptedPort& p, TTermThread&) { p.queue(ScriptedPort::error(CE_ReadFailed)); },
+         CE_ReadFailed, EIO},
+        {"a typed line meets a pulled adapter",
+         [](ScriptedPort& p, TTermThread& t) {
+             p.failWritesWith(CE_WriteFailed);
+             t.AppendChar('4');
+             t.AppendChar('\r');
+         },
+         CE_WriteFailed, EIO},
+        {"the device node vanished", [](ScriptedPort&, TTermThread& t) { t.lineGone(); },
+         CE_ReadFailed, ENODEV},
+    };
+    for (const auto& c : cases) {
+        VirtualClock clock;
+        ScriptedPort port{clock};
+        port.setOnRead([] { std::this_thread::sleep_for(milliseconds(1)); });
+        RecordingHost host;
+        TTermThread thread{port, host, clock};
+        thread.start();
+        c.lose(port, thread);
+        ASSERT_TRUE(thread.wait(QDeadlineTimer(kHangGuardMs))) << c.name;
+        EXPECT_TRUE(thread.failed()) << c.name;
+        EXPECT_EQ(thread.errorCode(), c.code) << c.name;
+        EXPECT_EQ(thread.systemError(), c.systemError) << c.name;
+    }
+    EXPECT_EQ(announced, 0);
+    // Only the terminal's own thread keeps quiet about it.
+    ECommError(CE_ReadFailed, EIO);
+    EXPECT_EQ(announced, 1);
+    ECommError::setNotifier(previous);
 }
 
 } // namespace
