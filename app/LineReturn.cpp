@@ -3,7 +3,6 @@
 #include "app/Settings.h"
 #include "app/TransferCommands.h"
 #include "ports/DeviceWatch.h"
-#include "ports/SystemDevices.h"
 #include "serial/CommError.h"
 #include "serial/TermThread.h"
 
@@ -12,9 +11,11 @@
 #include <algorithm>
 
 LineReturn::LineReturn(TransferCommands& transfers, WorkerHost& host, const Settings& settings,
-                       Window window, QObject* parent)
+                       DeviceWatch& watch, Window window, QObject* parent)
     : QObject(parent), transfers_(transfers), host_(host), settings_(settings),
-      window_(std::move(window)) {}
+      window_(std::move(window)), watch_(watch) {
+    connect(&watch_, &DeviceWatch::changed, this, &LineReturn::devicesChanged);
+}
 
 LineReturn::~LineReturn() = default;
 
@@ -33,15 +34,12 @@ void LineReturn::online() {
     // A port that is in no list cannot be recognised when it comes back.
     if (!remember(window_.scan()))
         return;
-    if (!watch_) {
-        watch_ = std::make_unique<DeviceWatch>(SystemDevices::extraPaths());
-        connect(watch_.get(), &DeviceWatch::changed, this, &LineReturn::devicesChanged);
-        watch_->start();
-    }
+    watching_ = true;
+    watch_.start();
 }
 
 bool LineReturn::lost(const TWorkerThread* worker) {
-    if (!watch_ || !worker || !worker->failed() ||
+    if (!watching_ || !worker || !worker->failed() ||
         !ECommError::lineLost(worker->errorCode(), worker->systemError()))
         return false;
     transfers_.endTerminal(/*lineLost*/ true);
@@ -51,20 +49,20 @@ bool LineReturn::lost(const TWorkerThread* worker) {
     window_.status(false);
     // It may be back already, or never have gone (a read that failed once):
     // a look once the watch has settled.
-    watch_->nudge();
+    watch_.nudge();
     return true;
 }
 
 bool LineReturn::stop() {
     const bool wasWaiting = reconnect_.waiting();
     reconnect_.stop();
-    watch_.reset();
+    watching_ = false;
     devicePath_.clear();
     return wasWaiting;
 }
 
 void LineReturn::devicesChanged() {
-    if (reopening_)
+    if (!watching_ || reopening_)
         return;
     if (!reconnect_.waiting()) {
         // A node that vanished while reads still wait (a link removed) is a

@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class DeviceWatch;
 class TWorkerThread;
@@ -17,8 +16,8 @@ class TransferCommands;
 class WorkerHost;
 struct Settings;
 
-// The online terminal across a lost line. From going online it watches the
-// devices. When the line is lost (reads or writes failing with EIO or a
+// The online terminal across a lost line. From going online it listens to
+// the window's device watch. When the line is lost (reads or writes failing with EIO or a
 // hang-up, or the device node vanishing) it closes the port at once (its lock
 // goes with it), says so on a line of the terminal view, puts the offline
 // text on the status line and waits, the window still "On Line"; when the
@@ -34,7 +33,7 @@ public:
     };
 
     LineReturn(TransferCommands& transfers, WorkerHost& host, const Settings& settings,
-               Window window, QObject* parent = nullptr);
+               DeviceWatch& watch, Window window, QObject* parent = nullptr);
     ~LineReturn() override;
 
     // The terminal went online on the settings' port.
@@ -59,7 +58,8 @@ private:
     const Settings& settings_;
     Window window_;
     TerminalReconnect reconnect_;
-    std::unique_ptr<DeviceWatch> watch_; // from going online until stop
-    QString devicePath_;                 // of the line while online
-    bool reopening_ = false;             // a box of the reopening may run an event loop
+    DeviceWatch& watch_;
+    bool watching_ = false;  // from going online until stop
+    QString devicePath_;     // of the line while online
+    bool reopening_ = false; // a box of the reopening may run an event loop
 };

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "i18n/Messages.h"
+#include "ports/SystemDevices.h"
 #include "ui/Icons.h"
 
 #include <QAction>
@@ -65,7 +66,8 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
       host_(transfer_, *this, ui_, settings_, dialogs),
       transfers_(transfer_, host_, settings_, dialogs, clock,
                  {this, nullptr, [this](bool on) { EnableControls(on); }}),
-      lineReturn_(transfers_, host_, settings_,
+      deviceWatch_(SystemDevices::extraPaths(), this),
+      lineReturn_(transfers_, host_, settings_, deviceWatch_,
                   {[this] { return portScanner_(); }, [this] { TermThreadDone(); },
                    [this](bool online) {
                        if (online)
@@ -83,6 +85,7 @@ TForm1::TForm1(UserDialogs& dialogs, Clock& clock, const ui::WindowRegistry& win
     ui_.MaskEdit1->installEventFilter(this);
     applyStartupTexts();
     connectCommands(*this, ui_);
+    connect(&deviceWatch_, &DeviceWatch::changed, this, [this] { portsChanged(); });
     readSettings();
     transfer_.LastTransfer = TransferState::NoTransfer;
 }

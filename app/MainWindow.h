@@ -3,8 +3,10 @@
 #include "app/LineReturn.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowHost.h"
+#include "app/PortMenuFollow.h"
 #include "app/Settings.h"
 #include "app/TransferCommands.h"
+#include "ports/DeviceWatch.h"
 #include "serial/Clock.h"
 #include "serial/CommPort.h"
 #include "serial/PortList.h"
@@ -24,7 +26,8 @@ class WindowRegistry;
 // status line. Its handlers keep their component names; the work sits in
 // plain classes: the controls (MainWindowControls), what the workers ask
 // (MainWindowHost), the transfers (TransferCommands, one PortTransfer per
-// worker), the terminal's reconnect (LineReturn), Settings and PortScanResult.
+// worker), the terminal's reconnect (LineReturn), Settings, PortScanResult
+// and the port menu across hot-plug (PortMenuFollow).
 //
 // MainWindow.cpp (construction, closing), MainWindowPorts.cpp (settings,
 // port menu, port report), MainWindowTerminal.cpp (online/offline),
@@ -103,6 +106,9 @@ protected:
 
 private:
     void readSettings();
+    // A device came or went: the port menu, its check and the port report
+    // follow; a running transfer keeps its port.
+    void portsChanged();
     // The common guard of the send, receive and repeat commands; false when
     // the command has to stop.
     bool TransferGuard(bool repeat);
@@ -125,5 +131,8 @@ private:
     TransferState transfer_;
     MainWindowHost host_;
     TransferCommands transfers_;
+    // One watch for the window: the port menu and the terminal's reconnect.
+    DeviceWatch deviceWatch_;
+    PortMenuFollow portFollow_;
     LineReturn lineReturn_; // the terminal's wait for a lost line to come back
 };

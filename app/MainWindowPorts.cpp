@@ -8,6 +8,24 @@
 #include <QPlainTextEdit>
 #include <QShowEvent>
 
+namespace {
+
+void showPortItem(QAction* item, const PortScanResult::Item& entry) {
+    item->setVisible(true);
+    item->setText(entry.caption);
+    item->setToolTip(portItemTip(entry));
+    item->setStatusTip(portItemTip(entry));
+}
+
+void fillPortNames(QComboBox* box, const QList<PortScanResult::Item>& items) {
+    box->clear();
+    for (const auto& entry : items)
+        box->addItem(entry.deviceName);
+    box->setCurrentIndex(0);
+}
+
+} // namespace
+
 void TForm1::readSettings() {
     const auto read = Settings::read(QString::fromLatin1(Settings::FileName));
     if (!read) {
@@ -28,6 +46,8 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
+    // Watching starts before the first scan: nothing plugged in between is missed.
+    deviceWatch_.start();
     PortScan();
     switch (settings_.LanguageId) {
     case 1:
@@ -46,31 +66,51 @@ void TForm1::FormShow() {
 }
 
 void TForm1::PortScan() {
-    const PortScanResult scan = PortScanResult::from(portScanner_(), settings_.PortNumber);
+    const QList<SerialPortEntry> ports = portScanner_();
+    const PortScanResult scan = PortScanResult::from(ports, settings_.PortNumber);
     if (scan.outcome == PortScanResult::Outcome::NoPorts) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::NoComPort),
                          UserDialogs::Icon::Warning);
         return;
     }
-    ui_.CBoxPortName->clear();
     for (qsizetype i = 0; i < scan.items.size(); ++i) {
-        const auto& entry = scan.items[i];
-        ui_.CBoxPortName->addItem(entry.deviceName);
         QAction* item = ui_.portItems[static_cast<std::size_t>(i)];
-        item->setVisible(true);
-        item->setText(entry.caption);
-        item->setToolTip(portItemTip(entry));
-        item->setStatusTip(portItemTip(entry));
-        if (entry.checked)
+        showPortItem(item, scan.items[i]);
+        if (scan.items[i].checked)
             item->setChecked(true);
     }
+    fillPortNames(ui_.CBoxPortName, scan.items);
     if (scan.outcome == PortScanResult::Outcome::StoredPortLost) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::LostComPort),
                          UserDialogs::Icon::Warning);
         portItemClick(0);
     }
-    ui_.CBoxPortName->setCurrentIndex(0);
+    portFollow_.scanned(scan);
     host_.setComPortName(ui_.CBoxPortName->currentText());
+}
+
+void TForm1::portsChanged() {
+    const QString reportBefore = portReport(settings_.PortNumber, portFollow_.storedPortAway());
+    const auto rows = portFollow_.follow(portScanner_(), settings_.PortNumber);
+    if (!rows)
+        return;
+    for (std::size_t i = 0; i < ui_.portItems.size(); ++i) {
+        QAction* item = ui_.portItems[i];
+        const auto index = static_cast<qsizetype>(i);
+        if (index < rows->items.size())
+            showPortItem(item, rows->items[index]);
+        else
+            item->setVisible(false);
+        item->setChecked(index < rows->items.size() && rows->items[index].checked);
+    }
+    // A running transfer keeps the device name it was given.
+    if (!transfers_.busy() && !rows->items.isEmpty()) {
+        fillPortNames(ui_.CBoxPortName, rows->items);
+        host_.setComPortName(ui_.CBoxPortName->currentText());
+    }
+    // Only a report still on view is brought up to date: terminal text stays.
+    if (ui_.RichEdit1->toPlainText() == reportBefore)
+        PrintPortSettings();
 }
 
 void TForm1::portItemClick(int index) {
@@ -89,9 +129,7 @@ void TForm1::portItemClick(int index) {
 }
 
 void TForm1::PrintPortSettings() {
-    ui_.RichEdit1->setPlainText(
-        i18n::text(i18n::Msg::PortSettingsHeading) +
-        QStringLiteral("\n > Port:     COM %1\n > Baudrate: 115200\n").arg(settings_.PortNumber));
+    ui_.RichEdit1->setPlainText(portReport(settings_.PortNumber, portFollow_.storedPortAway()));
     ui_.RichEdit1->moveCursor(QTextCursor::End);
 }
 

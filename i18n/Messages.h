@@ -114,6 +114,8 @@ enum class Msg : int {
     // main window: the online terminal's line lost and back (%1 the port number)
     TerminalLineLost,
     TerminalLineBack,
+    // main window: the port report's line for a chosen port that is unplugged
+    PortUnplugged,
     Count
 };
 

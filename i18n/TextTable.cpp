@@ -490,6 +490,8 @@ constexpr TextRow rows[] = {
         "Connexion au COM%1 perdue. En attente du retour de l'appareil..."),
     msg(Msg::TerminalLineBack, nullptr, "Verbindung zu COM%1 wieder hergestellt.",
         "Connection to COM%1 restored.", "Connexion au COM%1 rétablie."),
+    msg(Msg::PortUnplugged, nullptr, " > Gerät nicht angeschlossen", " > Device not plugged in",
+        " > Appareil non branché"),
 };
 
 constexpr std::size_t firstMessageRow() {

@@ -25,6 +25,9 @@ DeviceWatch::DeviceWatch(QStringList extraPaths, QObject* parent)
 DeviceWatch::~DeviceWatch() = default;
 
 void DeviceWatch::start(bool useUdev) {
+    if (started_)
+        return;
+    started_ = true;
     if (useUdev)
         udev_ = UdevMonitor::open([this] { nudge(); });
     pollDev_ = udev_ == nullptr;

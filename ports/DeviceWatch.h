@@ -27,7 +27,8 @@ public:
     ~DeviceWatch() override;
 
     // Start it before the first scan: what comes in between is reported.
-    // useUdev false: poll even where udev events would come.
+    // useUdev false: poll even where udev events would come. Once started,
+    // later calls do nothing.
     void start(bool useUdev = true);
     bool watchesUdev() const { return udev_ != nullptr; }
 
@@ -45,6 +46,7 @@ private:
 
     QStringList extraPaths_;
     QStringList existingExtra_;
+    bool started_ = false;
     bool pollDev_ = false;
     QDateTime devStamp_;
     QDateTime byIdStamp_;
