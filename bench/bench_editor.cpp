@@ -45,6 +45,7 @@ public:
     int choice(QWidget*, const QString&, const QString&, const QStringList&, int) override {
         return 1; // discard
     }
+    bool number(QWidget*, const QString&, const QString&, int, int, int&) override { return false; }
     int execDialog(QDialog&) override { return 0; }
 };
 

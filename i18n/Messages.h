@@ -111,6 +111,10 @@ enum class Msg : int {
     CloseDuringTransfer, // the question
     CloseAbortTransfer,  // the button that closes all the same
     CloseKeepTransfer,   // the button that keeps the transfer running
+    // editor: moving and sorting the marked rows
+    MoveToTitle,  // "Verschieben nach"
+    MoveToPrompt, // "Vor Zeile Nr.:"
+    SortTitle,    // "Sortieren"
     Count
 };
 
