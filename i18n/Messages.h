@@ -114,6 +114,10 @@ enum class Msg : int {
     // main window: the online terminal's line lost and back (%1 the port number)
     TerminalLineLost,
     TerminalLineBack,
+    // editor: moving and sorting the marked rows
+    MoveToTitle,  // "Verschieben nach"
+    MoveToPrompt, // "Vor Zeile Nr.:"
+    SortTitle,    // "Sortieren"
     Count
 };
 
