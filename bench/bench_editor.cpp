@@ -8,6 +8,7 @@
 #include "tests/channellist/ListTestSupport.h"
 #include "ui/UserDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -46,6 +47,7 @@ public:
     int choice(QWidget*, const QString&, const QString&, const QStringList&, int) override {
         return 1; // discard
     }
+    bool number(QWidget*, const QString&, const QString&, int, int, int&) override { return false; }
     int execDialog(QDialog&) override { return 0; }
 };
 
@@ -170,6 +172,40 @@ void BM_UndoStepBackAndForward(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoStepBackAndForward)->Unit(benchmark::kMillisecond);
+
+// Alt+Down, then Alt+Up, on 100 marked rows in the middle of the full list:
+// each iteration two moves, each with its undo step, refill and repaint.
+void BM_KeyMove100Rows(benchmark::State& state) {
+    Editor e(benchList);
+    e.edit->openList();
+    e.selectRows(1000, 1099);
+    e.edit->editor().markRows(100);
+    auto* down = e.edit->findChild<QAction*>(QStringLiteral("MoveDown1"));
+    auto* up = e.edit->findChild<QAction*>(QStringLiteral("MoveUp1"));
+    for (auto _ : state) {
+        down->trigger();
+        e.paint();
+        up->trigger();
+        e.paint();
+    }
+    if (e.edit->editor().markedRowCount() != 100 || e.model->history.undoCount() < 2)
+        state.SkipWithError("the rows did not move");
+}
+BENCHMARK(BM_KeyMove100Rows)->Unit(benchmark::kMillisecond);
+
+// Sorting the whole view of 4000 channels by name, ascending and descending
+// in turn (each sort reorders every row), with undo step, refill and repaint.
+void BM_Sort4000Channels(benchmark::State& state) {
+    Editor e(tvList);
+    e.edit->openList();
+    bool descending = false;
+    for (auto _ : state) {
+        descending = !descending;
+        e.edit->editor().sortRows(1, ChannelSortKey::Name, descending);
+        e.paint();
+    }
+}
+BENCHMARK(BM_Sort4000Channels)->Unit(benchmark::kMillisecond);
 
 void BM_PaintOnly(benchmark::State& state) {
     Editor e(benchList);

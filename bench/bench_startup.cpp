@@ -42,6 +42,7 @@ public:
     int choice(QWidget*, const QString&, const QString&, const QStringList&, int escape) override {
         return escape;
     }
+    bool number(QWidget*, const QString&, const QString&, int, int, int&) override { return false; }
     int execDialog(QDialog&) override { return 0; }
 };
 

@@ -3,6 +3,7 @@
 #include "editor/EditForm.h"
 
 #include "editor/CellEditing.h"
+#include "editor/ChannelTableKeys.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/ChannelTableMouse.h"
 #include "editor/EditorShell.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -52,6 +54,8 @@ TEditForm::TEditForm(UserDialogs& dialogs, ChannelListModel& model, QWidget* par
     connectChannelTableMouse(controls_, editor_,
                              [this] { return favForm_ && favForm_->isVisible(); });
     connect(controls_.StringGrid1, &GridView::rowMoved, this, &TEditForm::StringGrid1RowMoved);
+    new ChannelTableKeys(*this, *controls_.StringGrid1, editor_, prompts_, dialogs_,
+                         *findChild<QMenu*>(QStringLiteral("Edit1")));
     cells_ = new CellEditing(controls_.StringGrid1, table_, editor_);
     cells_->editTransponder = [this] { Transponderbearbeiten1Click(); };
     cells_->showFavourites = [this] { FavoritenBearbeiten1Click(); };

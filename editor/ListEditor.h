@@ -5,6 +5,7 @@
 #include "listformat/ListFileReporter.h"
 #include "listmodel/GridFind.h"
 #include "listmodel/ListEditorPrompts.h"
+#include "reorder/ListSort.h"
 
 #include <QString>
 #include <cstdint>
@@ -117,6 +118,22 @@ public:
     void editInDialog(const std::function<void()>& dialog);
     void applyOrder(const ReferenceList& reference, bool dropUnmatched);
 
+    // --- moving and sorting the marked rows ---------------------------------------
+    // The marked rows start at firstRow (the selection's top) and count
+    // markedRowCount, as a row move by dragging counts them. Each move is the
+    // list operations' row move (moveRows) with that count, one undo step,
+    // with its warnings; the marked count stays, so the user can move on.
+    // Each returns the row where the moved rows start now, 0 when nothing
+    // moved (nothing marked, a warning, a target inside the marked rows).
+    enum class MoveStep { Up, Down, Top, End };
+    int moveMarked(int firstRow, MoveStep step);
+    // In front of the channel shown in row `row`; the row behind the last
+    // channel means the end, a row further down is a move out of the list.
+    int moveMarkedInFrontOf(int firstRow, int row);
+    // Sorts the marked rows, or the whole view when none are marked, as one
+    // undo step.
+    void sortRows(int firstRow, ChannelSortKey key, bool descending);
+
     // --- the favourites table ---------------------------------------------------
     void dropFavourite(int favouriteRow, int channelRow);
     void pasteFavourites(int favouriteRow, int channelTop);
@@ -145,6 +162,12 @@ private:
     void shiftFavourites(int from, int by);
     void fillFavouriteRow(int favouriteRow, int channelRow);
     void applyFavourites(bool refill);
+    int moveMarkedTo(int fromRow, int toRow);
+    // Rows of the current view whose channels lie in the slots a block of
+    // markedRowCount slots from the channel of fromRow takes.
+    int rowsOfBlock(int fromRow) const;
+    // The first row of the view at or behind a slot.
+    int rowAtSlot(int slot) const;
 
     ChannelListModel& model_;
     EditorPrompts& prompts_;

@@ -116,6 +116,10 @@ enum class Msg : int {
     TerminalLineBack,
     // main window: the port report's line for a chosen port that is unplugged
     PortUnplugged,
+    // editor: moving and sorting the marked rows
+    MoveToTitle,  // "Verschieben nach"
+    MoveToPrompt, // "Vor Zeile Nr.:"
+    SortTitle,    // "Sortieren"
     Count
 };
 

@@ -46,7 +46,9 @@ QString caption(QObject* target) {
 
 bool setHint(QObject* target, const QString& text) {
     if (auto* action = qobject_cast<QAction*>(target)) {
+        // A menu item shows its hint in the status line.
         action->setToolTip(text);
+        action->setStatusTip(text);
     } else if (auto* widget = qobject_cast<QWidget*>(target)) {
         widget->setToolTip(text);
         // A tool button shows a picture: assistive tools name it by its hint.

@@ -65,7 +65,9 @@ public:
     // The same, but behind the last channel of the view (a paste whose row
     // lies below the list).
     int insertBehindView(int n, ListEditorPrompts& prompts);
-    void moveRows(int fromRow, int toRow, int n, ListEditorPrompts& prompts);
+    // Returns the slot where the moved block starts now, -1 when nothing
+    // moved.
+    int moveRows(int fromRow, int toRow, int n, ListEditorPrompts& prompts);
 
     void applyFavouriteGrid(int count);
     bool repairFavourites();

@@ -94,15 +94,15 @@ int ChannelListModel::insertAt(int p, int n, ListEditorPrompts& prompts) {
     return n;
 }
 
-void ChannelListModel::moveRows(int fromRow, int toRow, int n, ListEditorPrompts& prompts) {
+int ChannelListModel::moveRows(int fromRow, int toRow, int n, ListEditorPrompts& prompts) {
     if (n <= 0 || fromRow < 1 || toRow < 1)
-        return;
+        return -1;
     n = std::min(n, ChannelSlots);
     const bool upwards = fromRow > toRow;
     if (upwards && fromRow > viewRowCount_) {
         prompts.warnMoveUp();
         blankRow(viewRowCount_ + 1);
-        return;
+        return -1;
     }
 
     const int s = slotOfRow(fromRow);
@@ -117,22 +117,25 @@ void ChannelListModel::moveRows(int fromRow, int toRow, int n, ListEditorPrompts
     if (!upwards && toRow > viewRowCount_) {
         prompts.warnMoveDown();
         blankRow(toRow);
-        return;
+        return -1;
     }
     const int d = slotOfRow(toRow);
     if (s < 0 || d < 0 || n == 0)
-        return;
+        return -1;
 
     auto table = image.channels.begin();
     if (upwards) {
         // The block goes in front of the channel of toRow; everything from
         // there up to the block moves behind it.
-        if (d < s)
-            std::rotate(table + d, table + s, table + s + n);
-        return;
+        if (d >= s)
+            return -1;
+        std::rotate(table + d, table + s, table + s + n);
+        return d;
     }
     // Downwards the block goes directly behind the channel of toRow, as one
     // unit. A target inside the block leaves everything in place.
-    if (d >= s + n)
-        std::rotate(table + s, table + s + n, table + d + 1);
+    if (d < s + n)
+        return -1;
+    std::rotate(table + s, table + s + n, table + d + 1);
+    return d + 1 - n;
 }

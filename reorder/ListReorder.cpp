@@ -60,14 +60,20 @@ ReorderSummary applyReferenceOrder(ChannelListModel& model, const ReferenceList&
             ordered.push_back(c);
         }
     }
-    std::copy(ordered.begin(), ordered.end(), image.channels.begin());
+    placeChannels(model, ordered, count);
+    return summarise(match, dropUnmatched);
+}
+
+void placeChannels(ChannelListModel& model, const std::vector<ChannelRecord>& ordered, int count) {
+    ChannelListImage& image = model.image;
+    const std::size_t placed = std::min(ordered.size(), static_cast<std::size_t>(ChannelSlots));
+    std::copy_n(ordered.begin(), placed, image.channels.begin());
     // Dropped channels leave no stale copies, and the end marker follows.
-    const auto end = std::max(ordered.size(), static_cast<std::size_t>(count));
-    for (std::size_t slot = ordered.size(); slot < end; ++slot)
+    const auto end = std::max(placed, static_cast<std::size_t>(std::clamp(count, 0, ChannelSlots)));
+    for (std::size_t slot = placed; slot < end; ++slot)
         image.channels[slot] = ChannelRecord{};
-    if (ordered.size() < ChannelSlots)
-        image.channels[ordered.size()] = ChannelRecord{};
+    if (placed < ChannelSlots)
+        image.channels[placed] = ChannelRecord{};
     model.recount();
     model.repairFavourites();
-    return summarise(match, dropUnmatched);
 }

@@ -2,6 +2,8 @@
 
 #include "reorder/ListMatch.h"
 
+#include <vector>
+
 class ChannelListModel;
 
 struct ReorderSummary {
@@ -25,3 +27,8 @@ ReorderSummary planReorder(const ChannelListImage& image, int count, const Refer
 // favourites repaired. Framing it as an undo step is the caller's business.
 ReorderSummary applyReferenceOrder(ChannelListModel& model, const ReferenceList& reference,
                                    bool dropUnmatched);
+
+// Writes these records as the used channels (they replace the first `count`
+// slots), ends the list behind them and repairs the favourites: the last step
+// of every rearrangement of the whole list.
+void placeChannels(ChannelListModel& model, const std::vector<ChannelRecord>& ordered, int count);

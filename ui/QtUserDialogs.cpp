@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -95,4 +96,13 @@ QString qtFileFilter(const QString& pairs) {
     if (parts.size() % 2 == 1 && !parts.constLast().isEmpty())
         filters << parts.constLast();
     return filters.join(QStringLiteral(";;"));
+}
+
+bool QtUserDialogs::number(QWidget* parent, const QString& caption, const QString& label,
+                           int minimum, int maximum, int& value) {
+    bool ok = false;
+    const int typed = QInputDialog::getInt(parent, caption, label, value, minimum, maximum, 1, &ok);
+    if (ok)
+        value = typed;
+    return ok;
 }

@@ -14,6 +14,8 @@ public:
     bool fontDialog(QWidget* parent, QFont& font) override;
     int choice(QWidget* parent, const QString& caption, const QString& text,
                const QStringList& buttons, int escapeButton) override;
+    bool number(QWidget* parent, const QString& caption, const QString& label, int minimum,
+                int maximum, int& value) override;
     int execDialog(QDialog& dialog) override;
 };
 

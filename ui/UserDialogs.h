@@ -38,6 +38,11 @@ public:
     virtual int choice(QWidget* parent, const QString& caption, const QString& text,
                        const QStringList& buttons, int escapeButton) = 0;
 
+    // An input box for a whole number within minimum..maximum, starting at
+    // value; false (value unchanged) when the user cancelled.
+    virtual bool number(QWidget* parent, const QString& caption, const QString& label, int minimum,
+                        int maximum, int& value) = 0;
+
     // One of the program's own modal dialogs (the editor's warnings): shown
     // and run until closed; returns its result code.
     virtual int execDialog(QDialog& dialog) = 0;

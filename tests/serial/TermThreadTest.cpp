@@ -104,8 +104,8 @@ TEST(TermThreadLineLoss, EndsTheRunWithoutAnnouncingTheError) {
         {"a typed line meets a pulled adapter",
          [](ScriptedPort& p, TTermThread& t) {
              p.failWritesWith(CE_WriteFailed);
-             t.AppendChar('4');
-             t.AppendChar('\r');
+             t.appendChar('4');
+             t.appendChar('\r');
          },
          CE_WriteFailed, EIO},
         {"the device node vanished", [](ScriptedPort&, TTermThread& t) { t.lineGone(); },

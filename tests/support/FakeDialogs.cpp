@@ -65,6 +65,16 @@ int FakeDialogs::choice(QWidget*, const QString& caption, const QString& text, c
     return answer;
 }
 
+bool FakeDialogs::number(QWidget*, const QString& caption, const QString& label, int, int,
+                         int& value) {
+    shown.append({Shown::Kind::Number, caption, label});
+    if (numberAnswers.empty())
+        return false;
+    value = numberAnswers.front();
+    numberAnswers.pop_front();
+    return true;
+}
+
 int FakeDialogs::execDialog(QDialog& dialog) {
     shown.append({Shown::Kind::Dialog, dialog.objectName(), {}});
     if (!dialogActions.empty()) {

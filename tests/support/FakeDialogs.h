@@ -15,7 +15,7 @@
 class FakeDialogs : public UserDialogs {
 public:
     struct Shown {
-        enum class Kind { Message, Save, Open, Print, Font, Choice, Dialog };
+        enum class Kind { Message, Save, Open, Print, Font, Choice, Dialog, Number };
         Kind kind;
         QString caption; // box caption or dialog title (object name of an own dialog)
         QString text;    // box text or dialog filter
@@ -31,6 +31,9 @@ public:
     bool fontDialog(QWidget* parent, QFont& font) override;
     int choice(QWidget* parent, const QString& caption, const QString& text,
                const QStringList& buttons, int escapeButton) override;
+    // Answers from numberAnswers (empty: cancel); records caption and label.
+    bool number(QWidget* parent, const QString& caption, const QString& label, int minimum,
+                int maximum, int& value) override;
     // Records the dialog by its object name; it is not shown.
     int execDialog(QDialog& dialog) override;
 
@@ -43,6 +46,7 @@ public:
     std::deque<QFont> fontAnswers;
     // Button indexes for choice(); an empty queue presses the escape button.
     std::deque<int> choiceAnswers;
+    std::deque<int> numberAnswers;
     // What the user does in the next own dialogs run, in order.
     std::deque<std::function<void(QDialog&)>> dialogActions;
 
