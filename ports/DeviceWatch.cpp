@@ -2,15 +2,28 @@
 
 #include "ports/UdevMonitor.h"
 
-#include <QFileInfo>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
 namespace {
 
-QDateTime stamp(const QString& dir) {
-    const QFileInfo info(dir);
-    return info.exists() ? info.lastModified() : QDateTime();
+// One stat() a path and poll: four times a second this has to cost next to
+// nothing. A device that comes or goes changes its folder's time; a link of
+// the extra paths turned to another node leads to another inode.
+void look(const QByteArray& path, bool folder, std::uint64_t (&seen)[2]) {
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0) {
+        seen[0] = seen[1] = 0;
+    } else if (folder) {
+        seen[0] = static_cast<std::uint64_t>(info.st_mtim.tv_sec);
+        seen[1] = static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+    } else {
+        seen[0] = static_cast<std::uint64_t>(info.st_ino);
+        seen[1] = (static_cast<std::uint64_t>(info.st_dev) ^ info.st_rdev) | std::uint64_t{1} << 63;
+    }
 }
 
 } // namespace
@@ -30,40 +43,24 @@ void DeviceWatch::start(bool useUdev) {
     started_ = true;
     if (useUdev)
         udev_ = UdevMonitor::open([this] { nudge(); });
-    pollDev_ = udev_ == nullptr;
-    devStamp_ = stamp(QStringLiteral("/dev"));
-    byIdStamp_ = stamp(QStringLiteral("/dev/serial/by-id"));
-    existingExtra_ = lookAtPaths();
-    if (pollDev_ || !extraPaths_.isEmpty())
-        pollTimer_.start(PollMs);
-}
-
-QStringList DeviceWatch::lookAtPaths() const {
-    // With the node each one leads to: a link turned to a new device between
-    // two looks is a change as well.
-    QStringList existing;
-    for (const QString& path : extraPaths_) {
-        const QFileInfo info(path);
-        if (info.exists())
-            existing.append(path + u'\n' + info.canonicalFilePath());
+    if (!udev_) {
+        watched_.push_back({QByteArrayLiteral("/dev"), true});
+        watched_.push_back({QByteArrayLiteral("/dev/serial/by-id"), true});
     }
-    return existing;
+    for (const QString& path : extraPaths_)
+        watched_.push_back({QFile::encodeName(path), false});
+    for (Watched& w : watched_)
+        look(w.path, w.folder, w.seen);
+    if (!watched_.empty())
+        pollTimer_.start(PollMs);
 }
 
 void DeviceWatch::poll() {
     bool moved = false;
-    if (pollDev_) {
-        // A device node that comes or goes changes its folder's time.
-        const QDateTime dev = stamp(QStringLiteral("/dev"));
-        const QDateTime byId = stamp(QStringLiteral("/dev/serial/by-id"));
-        moved = dev != devStamp_ || byId != byIdStamp_;
-        devStamp_ = dev;
-        byIdStamp_ = byId;
-    }
-    const QStringList extra = lookAtPaths();
-    if (extra != existingExtra_) {
-        existingExtra_ = extra;
-        moved = true;
+    for (Watched& w : watched_) {
+        const std::uint64_t before[2] = {w.seen[0], w.seen[1]};
+        look(w.path, w.folder, w.seen);
+        moved = moved || before[0] != w.seen[0] || before[1] != w.seen[1];
     }
     if (moved)
         nudge();

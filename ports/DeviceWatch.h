@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class UdevMonitor;
 
@@ -40,16 +42,19 @@ signals:
     void changed();
 
 private:
+    // A path the poll looks at: a folder by its change time, a device path by
+    // the node it leads to. What the last look found is 0, 0 for nothing there.
+    struct Watched {
+        QByteArray path;
+        bool folder = false;
+        std::uint64_t seen[2] = {0, 0};
+    };
     void poll();
     void emitChanged();
-    QStringList lookAtPaths() const;
 
     QStringList extraPaths_;
-    QStringList existingExtra_;
     bool started_ = false;
-    bool pollDev_ = false;
-    QDateTime devStamp_;
-    QDateTime byIdStamp_;
+    std::vector<Watched> watched_;
     QTimer pollTimer_;
     QTimer settleTimer_;
     QElapsedTimer sinceChanged_;
