@@ -80,12 +80,12 @@ void TForm1::PortScan() {
             item->setChecked(true);
     }
     fillPortNames(ui_.CBoxPortName, scan.items);
+    portFollow_.scanned(scan);
     if (scan.outcome == PortScanResult::Outcome::StoredPortLost) {
         dialogs_.message(this, QStringLiteral("Quelvox"), i18n::text(i18n::Msg::LostComPort),
                          UserDialogs::Icon::Warning);
         portItemClick(0);
     }
-    portFollow_.scanned(scan);
     host_.setComPortName(ui_.CBoxPortName->currentText());
 }
 
@@ -125,6 +125,7 @@ void TForm1::portItemClick(int index) {
     // number leaves the port as it was.
     if (const auto number = portNumberFromCaption(chosen->text()))
         settings_.PortNumber = static_cast<uint8_t>(*number);
+    portFollow_.chosen(index);
     PrintPortSettings();
 }
 

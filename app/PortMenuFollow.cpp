@@ -18,8 +18,12 @@ void PortMenuFollow::scanned(const PortScanResult& scan) {
     if (scan.outcome == PortScanResult::Outcome::NoPorts)
         return;
     shown_ = scan.items;
-    if (scan.outcome == PortScanResult::Outcome::StoredPortLost)
-        shown_.front().checked = true;
+    away_ = scan.outcome != PortScanResult::Outcome::Matched;
+}
+
+void PortMenuFollow::chosen(int index) {
+    for (qsizetype i = 0; i < shown_.size(); ++i)
+        shown_[i].checked = i == index;
     away_ = false;
 }
 

@@ -10,9 +10,10 @@
 // the window alone.
 class PortMenuFollow {
 public:
-    // The rows a port scan put into the menu (after its choice of item 0 when
-    // the stored port was lost).
+    // The rows a port scan put into the menu.
     void scanned(const PortScanResult& scan);
+    // The user chose the item at index (a port that is there).
+    void chosen(int index);
     // The rows for the port list now, or nothing when they are the rows shown.
     // The stored port's item is checked while it is there, none while not.
     std::optional<PortScanResult> follow(const QList<SerialPortEntry>& ports, int storedPort);

@@ -144,3 +144,17 @@ TEST_F(PortHotplugTest, AFlappingDeviceKeepsItsNumber) {
     EXPECT_EQ(menuRows(), (QStringList{"&COM1*", "&COM2"}));
     EXPECT_EQ(view(), report(1));
 }
+
+TEST_F(PortHotplugTest, ChoosingAPortThatIsThereWhileTheStoredOneIsAway) {
+    writeSettings(2, 115200, 2);
+    plug("ttyUSB0", "usb-A");
+    plug("ttyUSB1", "usb-B");
+    start();
+    form().show();
+    unplug("usb-B");
+    ASSERT_TRUE(settle());
+    ASSERT_EQ(view(), report(2, true));
+    form().portItemClick(0);
+    EXPECT_EQ(menuRows(), (QStringList{"&COM1*"}));
+    EXPECT_EQ(view(), report(1));
+}
