@@ -99,18 +99,14 @@ void ChannelTableKeys::markRows(int anchor, int end) {
 }
 
 void ChannelTableKeys::move(ListEditor::MoveStep step) {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     markMoved(editor_.moveMarked(firstMarkedRow(), step));
 }
 
 void ChannelTableKeys::moveTo() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     if (editor_.markedRowCount() == 0)
         return;
     const int first = firstMarkedRow();
@@ -132,10 +128,8 @@ void ChannelTableKeys::markMoved(int row) {
 }
 
 void ChannelTableKeys::sort() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     sortDialog_->setWindowTitle(i18n::text(i18n::Msg::SortTitle));
     if (dialogs_.execDialog(*sortDialog_) != QDialog::Accepted)
         return;

@@ -81,10 +81,8 @@ bool TEditForm::confirmDiscard() {
 }
 
 bool TEditForm::saveList() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return false;
-    }
     // Every save repairs the favourites first.
     editor_.repairFavourites();
     BoxReporter reporter(dialogs_, this);

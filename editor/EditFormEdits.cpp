@@ -21,10 +21,8 @@ void TEditForm::Cut1Click() {
 }
 
 void TEditForm::deleteRows(bool fromKey) {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     GridView* grid = controls_.StringGrid1;
     const GridSelection s = grid->selectionRect();
     const ListEditor::RowEdit done = editor_.remove(s);
@@ -39,10 +37,8 @@ void TEditForm::deleteRows(bool fromKey) {
 }
 
 void TEditForm::Paste1Click() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     if (editor_.markedRowCount() == 0)
         return;
     if (editor_.pasteToFavourites()) {
@@ -81,10 +77,8 @@ void TEditForm::Transponderbearbeiten1Click() {
 // --- favourites ---------------------------------------------------------
 
 void TEditForm::FavoritenBearbeiten1Click() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     if (!favForm_)
         return;
     if (favForm_->isVisible()) {

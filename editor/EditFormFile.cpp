@@ -24,10 +24,8 @@ QPrinter& printerOf(std::unique_ptr<QPrinter>& printer) {
 } // namespace
 
 bool TEditForm::SaveAs1Click() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return false;
-    }
     // Every save repairs the favourites first.
     editor_.repairFavourites();
     const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("SaveDialog1"));

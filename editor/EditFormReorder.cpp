@@ -18,10 +18,8 @@ constexpr std::size_t ShownWarnings = 5;
 } // namespace
 
 void TEditForm::Reihenfolge1Click() {
-    if (!editor_.listOpen()) {
-        prompts_.warnNoList();
+    if (!prompts_.listOpenOrWarn(editor_))
         return;
-    }
     const auto* texts = findChild<i18n::DialogTexts*>(QStringLiteral("ReferenceDialog1"));
     const QStringList files = dialogs_.openFileNames(this, texts->title, texts->filter, false);
     if (!files.isEmpty())

@@ -24,6 +24,13 @@ void WarningBoxes::warnNoList() {
     warning(i18n::text(i18n::Msg::EditorNoListOpened));
 }
 
+bool WarningBoxes::listOpenOrWarn(const ListEditor& editor) {
+    if (editor.listOpen())
+        return true;
+    warnNoList();
+    return false;
+}
+
 void WarningBoxes::warning(const QString& text) {
     dialogs_.message(parent_, QStringLiteral("Quelvox"), text, UserDialogs::Icon::Warning);
 }

@@ -22,6 +22,8 @@ public:
     void warnFavouritesRepaired() override;
     // "Keine Liste geöffnet!"
     void warnNoList();
+    // True with a list open; otherwise the warning that none is.
+    bool listOpenOrWarn(const ListEditor& editor);
     void warning(const QString& text);
 
 private:

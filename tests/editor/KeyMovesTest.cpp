@@ -2,7 +2,7 @@
 // operations: a keyboard move is the row move (moveRows) of the same rows,
 // a sort is the reference order of the same sequence.
 #include "editor/ListEditor.h"
-
+#include "fileio/LocalPath.h"
 #include "listformat/ListFile.h"
 #include "listmodel/ChannelListModel.h"
 #include "reorder/ListReorder.h"
@@ -60,7 +60,7 @@ protected:
         if (extra)
             extra(source->image);
         path = dir.filePath("a.lst");
-        ASSERT_TRUE(saveListFile(source->image, path, reporter));
+        ASSERT_TRUE(saveListFile(source->image, fileio::localPath(path), reporter));
         bool repaired = false;
         ASSERT_EQ(editor.load(path, repaired), ListLoadResult::Valid);
     }
@@ -186,7 +186,7 @@ TEST_F(KeyMovesTest, MovedToTheEndTheChannelIsLastInTheSavedFile) {
     EXPECT_EQ(editor.moveMarked(2, Step::End), 6);
     ASSERT_TRUE(editor.save(reporter));
     auto saved = std::make_unique<ChannelListModel>();
-    ASSERT_EQ(loadListFileChecked(saved->image, path), ListLoadResult::Valid);
+    ASSERT_EQ(loadListFileChecked(saved->image, fileio::localPath(path)), ListLoadResult::Valid);
     EXPECT_EQ(usedIds(saved->image), (Ids{1, 3, 4, 5, 6, 2, 101, 102}));
 }
 
