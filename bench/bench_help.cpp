@@ -1,5 +1,6 @@
 // Speed of the help window: from F1 to the painted contents page, and from a
 // click on a contents entry to the painted page (goals: 100 ms and 20 ms).
+#include "bench/WidgetBenchMain.h"
 #include "help/HelpPage.h"
 #include "help/HelpViewer.h"
 #include "help/HelpWindow.h"
@@ -49,10 +50,5 @@ BENCHMARK(BM_PageChange)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithWidgets(argc, argv);
 }

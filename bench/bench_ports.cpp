@@ -4,6 +4,7 @@
 //    (goal: below 1 s);
 //  - CPU share of watching while nothing comes or goes (goal: below 0.1 % of
 //    a core), once polling and once with udev events where a udev daemon runs.
+#include "bench/CpuTime.h"
 #include "ports/DeviceWatch.h"
 #include "serial/PortList.h"
 
@@ -16,16 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 namespace {
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& tv) { return tv.tv_sec + tv.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 bool listed(const QString& path) {
     for (const SerialPortEntry& port : PortList::scan())
@@ -79,15 +71,10 @@ void BM_IdleWatchCpu(benchmark::State& state) {
         state.SkipWithError("no udev daemon here");
         return;
     }
-    double cpu = 0;
-    for (auto _ : state) {
-        const double before = processCpuSeconds();
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        cpu = processCpuSeconds() - before;
-    }
-    state.counters["cpu_percent_of_a_core"] = cpu / 10.0 * 100.0;
+    double percent = 0;
+    for (auto _ : state)
+        percent = bench::idleCpuPercent(10);
+    state.counters["cpu_percent_of_a_core"] = percent;
 }
 BENCHMARK(BM_IdleWatchCpu)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 #include "app/AppWindows.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "bench/WidgetBenchMain.h"
 #include "ports/DeviceWatch.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/Pty.h"
@@ -84,10 +85,5 @@ BENCHMARK(BM_ReturnToOnline)->UseManualTime()->Iterations(5)->Unit(benchmark::kM
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithWidgets(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "app/AppWindows.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "bench/CpuTime.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,8 +24,6 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -131,28 +130,16 @@ void BM_AppearanceToPortMenu(benchmark::State& state) {
 }
 BENCHMARK(BM_AppearanceToPortMenu)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& tv) { return tv.tv_sec + tv.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // The shown window, ten seconds of nothing plugged or pulled.
 void BM_IdleWindowCpu(benchmark::State& state) {
     QTemporaryDir dir;
     qputenv("QUELVOX_EXTRA_PORTS", dir.filePath(QStringLiteral("receiver")).toLocal8Bit());
     auto windows = startAndShow();
     qunsetenv("QUELVOX_EXTRA_PORTS");
-    double cpu = 0;
-    for (auto _ : state) {
-        const double before = processCpuSeconds();
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        cpu = processCpuSeconds() - before;
-    }
-    state.counters["cpu_percent_of_a_core"] = cpu / 10.0 * 100.0;
+    double percent = 0;
+    for (auto _ : state)
+        percent = bench::idleCpuPercent(10);
+    state.counters["cpu_percent_of_a_core"] = percent;
 }
 BENCHMARK(BM_IdleWindowCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 

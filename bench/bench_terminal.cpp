@@ -3,6 +3,7 @@
 //    once with a silent line and once with an unfinished line waiting;
 //  - latency from the Enter key (appendChar('\r')) to the first byte of the
 //    line at the far end (goal: below 80 ms).
+#include "bench/CpuTime.h"
 #include "serial/CommPort.h"
 #include "serial/TermThread.h"
 #include "tests/support/Pty.h"
@@ -13,20 +14,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
 using namespace std::chrono;
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& tv) { return tv.tv_sec + tv.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // The worker writes logTerm.txt into the working directory when it winds up;
 // keep that out of wherever the bench was started.
@@ -63,11 +56,11 @@ void idleCpu(benchmark::State& state, const char* typed) {
     for (char c : std::string(typed))
         terminal.thread.appendChar(c);
     for (auto _ : state) {
-        const double cpuBefore = processCpuSeconds();
+        const double cpuBefore = bench::processCpuSeconds();
         const auto wallBefore = steady_clock::now();
         std::this_thread::sleep_for(seconds(3));
         const double wall = duration<double>(steady_clock::now() - wallBefore).count();
-        const double cpu = processCpuSeconds() - cpuBefore;
+        const double cpu = bench::processCpuSeconds() - cpuBefore;
         state.SetIterationTime(wall);
         state.counters["cpu_percent"] = 100.0 * cpu / wall;
     }
